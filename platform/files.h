@@ -1,0 +1,38 @@
+// Port: searching folders. Paths are in the system's ANSI code page.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/port.h"
+
+namespace qv {
+
+inline constexpr std::uint32_t kFileAttributeHidden = 0x02;
+inline constexpr std::uint32_t kFileAttributeSystem = 0x04;
+inline constexpr std::uint32_t kFileAttributeDirectory = 0x10;
+
+struct FileEntry {
+  char name[260] = {};
+  std::uint32_t attributes = 0;
+};
+
+// One search in progress; closes itself when destroyed.
+class FileSearch {
+ public:
+  FileSearch() = default;
+  FileSearch(const FileSearch&) = delete;
+  FileSearch& operator=(const FileSearch&) = delete;
+  virtual ~FileSearch() = default;
+  // Next entry in the order the file system lists them; false at the end.
+  virtual bool Next(FileEntry& entry) = 0;
+};
+
+class Files : public Port {
+ public:
+  // Starts a search for a pattern such as "C:\\Folder\\*.*"; null when it
+  // finds nothing (missing, empty, unreadable, or a path over the limit).
+  virtual std::unique_ptr<FileSearch> Find(const char* pattern) = 0;
+};
+
+}  // namespace qv

@@ -1,0 +1,42 @@
+// Port: pop-up menus (load from resources, build, grey, track, destroy).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/port.h"
+#include "platform/types.h"
+
+namespace qv {
+
+class Menus : public Port {
+ public:
+  virtual MenuHandle LoadMenuResource(std::uint32_t resourceId) = 0;
+  virtual MenuHandle CreatePopupMenu() = 0;
+  // Destroys a menu with all its submenus.
+  virtual void DestroyMenu(MenuHandle menu) = 0;
+  virtual MenuHandle SubMenu(MenuHandle menu, std::int32_t position) = 0;
+  virtual std::int32_t ItemCount(MenuHandle menu) = 0;
+  // Text of the item at `position` (Shift-JIS, at most capacity - 1 bytes and
+  // a terminator); returns its length, 0 when there is none.
+  virtual std::size_t ItemText(MenuHandle menu, std::int32_t position, char* text,
+                               std::size_t capacity) = 0;
+  virtual std::uint32_t ItemId(MenuHandle menu, std::int32_t position) = 0;
+  virtual std::uint32_t ItemState(MenuHandle menu, std::int32_t position) = 0;  // kMf* bits
+  // Inserts a text item (id) or a pop-up item (submenu) before `position`;
+  // a position past the end appends.
+  virtual bool InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id,
+                          const char* text) = 0;
+  virtual bool InsertSubMenu(MenuHandle menu, std::int32_t position, MenuHandle submenu,
+                             const char* text) = 0;
+  virtual bool AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id,
+                          const char* text) = 0;
+  // kMfEnabled or kMfGrayed, by command id.
+  virtual void EnableItem(MenuHandle menu, std::uint32_t id, std::uint32_t enableFlags) = 0;
+  // Tracks the menu until it closes; the chosen command is posted to `owner`
+  // as an ordinary WM_COMMAND.
+  virtual bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
+                              WindowHandle owner) = 0;
+};
+
+}  // namespace qv

@@ -1,0 +1,17 @@
+// Result of an operation that can fail. Marked [[nodiscard]] so that a caller
+// has to decide what a failure means; the programs use no exceptions.
+#pragma once
+
+namespace qv {
+
+enum class [[nodiscard]] Status {
+  Ok,
+  Failed,        // the system refused; nothing more is known
+  NotFound,      // key, value, file or device is not there
+  WrongType,     // a registry value of another type than asked for
+  TooLarge,      // the data does not fit the caller's buffer
+};
+
+[[nodiscard]] constexpr bool Succeeded(Status s) { return s == Status::Ok; }
+
+}  // namespace qv

@@ -1,0 +1,30 @@
+// Port: other programs' windows and messages, the pointer position and
+// finding windows. The program's own windows are made by the framework.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/port.h"
+#include "platform/types.h"
+
+namespace qv {
+
+class WindowSystem : public Port {
+ public:
+  virtual bool GetCursorPos(Point& where) = 0;
+  virtual WindowHandle WindowFromPoint(Point where) = 0;
+  virtual bool ScreenToClient(WindowHandle window, Point& where) = 0;
+  // Synchronous: waits for the receiving window.
+  virtual LResult SendMessage(WindowHandle window, std::uint32_t message, WParam wParam,
+                              LParam lParam) = 0;
+  virtual bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
+                           LParam lParam) = 0;
+  // Top-level window by class name (title not compared); 0 when none.
+  virtual WindowHandle FindWindowByClass(const char* className) = 0;
+  // First child window; 0 when none.
+  virtual WindowHandle FirstChild(WindowHandle window) = 0;
+  virtual void SetForegroundWindow(WindowHandle window) = 0;
+  virtual WindowHandle DesktopWindow() = 0;
+};
+
+}  // namespace qv
