@@ -9,6 +9,11 @@
 
 namespace qv {
 
+// Which code page a menu text is in: the program's own text (Shift-JIS,
+// shown through the wide functions converted from code page 932) or a name
+// from the file system (the system's ANSI code page).
+enum class TextCode { Program, System };
+
 class Menus : public Port {
  public:
   virtual MenuHandle LoadMenuResource(std::uint32_t resourceId) = 0;
@@ -19,17 +24,18 @@ class Menus : public Port {
   virtual std::int32_t ItemCount(MenuHandle menu) = 0;
   // Text of the item at `position` (Shift-JIS, at most capacity - 1 bytes and
   // a terminator); returns its length, 0 when there is none.
-  virtual std::size_t ItemText(MenuHandle menu, std::int32_t position, char* text,
+  virtual std::size_t ItemText(MenuHandle menu, std::int32_t position, TextCode code, char* text,
                                std::size_t capacity) = 0;
   virtual std::uint32_t ItemId(MenuHandle menu, std::int32_t position) = 0;
   virtual std::uint32_t ItemState(MenuHandle menu, std::int32_t position) = 0;  // kMf* bits
   // Inserts a text item (id) or a pop-up item (submenu) before `position`;
   // a position past the end appends.
-  virtual bool InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id,
+  virtual bool InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
                           const char* text) = 0;
   virtual bool InsertSubMenu(MenuHandle menu, std::int32_t position, MenuHandle submenu,
-                             const char* text) = 0;
-  virtual bool AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id,
+                             TextCode code, const char* text) = 0;
+  // kMf* flags (kMfGrayed, kMfSeparator, ...); text ignored for a separator.
+  virtual bool AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
                           const char* text) = 0;
   // kMfEnabled or kMfGrayed, by command id.
   virtual void EnableItem(MenuHandle menu, std::uint32_t id, std::uint32_t enableFlags) = 0;
