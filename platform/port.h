@@ -10,7 +10,7 @@ class Port {
   Port& operator=(const Port&) = delete;
 
  protected:
-  ~Port() = default;
+  virtual ~Port() = default;
 };
 
 }  // namespace qv

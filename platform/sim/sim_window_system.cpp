@@ -1,0 +1,53 @@
+// Simulated windows and messages.
+#include "platform/sim/sim_window_system.h"
+
+namespace qv::sim {
+
+bool SimWindowSystem::ScreenToClient(WindowHandle window, Point& where) {
+  auto it = origins_.find(window);
+  if (it != origins_.end()) {
+    where.x -= it->second.x;
+    where.y -= it->second.y;
+  }
+  return window != 0;
+}
+
+LResult SimWindowSystem::SendMessage(WindowHandle window, std::uint32_t message, WParam wParam,
+                                     LParam lParam) {
+  log_.Add(EffectKind::Send, window, message, static_cast<std::int64_t>(wParam), lParam);
+  auto it = handlers_.find(window);
+  if (it != handlers_.end()) return it->second(message, wParam, lParam);
+  return 0;
+}
+
+bool SimWindowSystem::PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
+                                  LParam lParam) {
+  log_.Add(EffectKind::Post, window, message, static_cast<std::int64_t>(wParam), lParam);
+  if (handlers_.count(window)) posted_.push_back(Posted{window, message, wParam, lParam});
+  return true;
+}
+
+WindowHandle SimWindowSystem::FindWindowByClass(const char* className) {
+  auto it = classes_.find(className);
+  return it == classes_.end() ? 0 : it->second;
+}
+
+WindowHandle SimWindowSystem::FirstChild(WindowHandle window) {
+  auto it = children_.find(window);
+  return it == children_.end() ? 0 : it->second;
+}
+
+int SimWindowSystem::PumpPosted() {
+  int delivered = 0;
+  while (!posted_.empty()) {
+    const Posted p = posted_.front();
+    posted_.erase(posted_.begin());
+    auto it = handlers_.find(p.window);
+    if (it == handlers_.end()) continue;
+    it->second(p.message, p.wParam, p.lParam);
+    ++delivered;
+  }
+  return delivered;
+}
+
+}  // namespace qv::sim
