@@ -1,0 +1,53 @@
+// The favourites menu: a pop-up menu mirroring the user's favourites folder,
+// rebuilt from the file system each time it opens, and the command table that
+// maps its item ids to the files they open.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
+#include "platform/text.h"
+
+namespace qv {
+
+inline constexpr std::uint32_t FAVORITE_ID_BASE = 32775;
+inline constexpr int FAVORITE_ITEMS_MAX = 1000;
+
+struct FavoriteItem {
+  std::uint32_t id = 0;
+  Text path = {};
+};
+
+class FavoritesMenu {
+ public:
+  explicit FavoritesMenu(Platform& platform);
+  ~FavoritesMenu();
+  FavoritesMenu(const FavoritesMenu&) = delete;
+  FavoritesMenu& operator=(const FavoritesMenu&) = delete;
+
+  // Reads the folder's location from the shell-folder settings; 1 when the
+  // key could be opened, else 0 (and the folder is left as it was).
+  int ReadFavoritesFolder();
+  // Rebuilds the menu from the folder.
+  void BuildFavoritesMenu();
+  // Takes a command of the menu: true when `commandId` is one of its items
+  // (opened through the shell when `notificationCode` is 0). `probe` is true
+  // when the caller only asks whether a handler exists; then nothing matches.
+  bool DispatchFavoriteCommand(std::uint32_t commandId, std::uint32_t notificationCode, bool probe,
+                               WindowHandle owner);
+
+  MenuHandle menu() const { return favoritesMenu_; }
+  const char* folder() const { return favoritesFolder_; }
+  int itemCount() const { return favoriteItemCount_; }
+  const FavoriteItem& item(int k) const { return favoriteItems_[k]; }
+
+ private:
+  // (declared by the implementation)
+  Platform& platform_;
+  char favoritesFolder_[1024] = {};
+  MenuHandle favoritesMenu_ = 0;
+  FavoriteItem favoriteItems_[FAVORITE_ITEMS_MAX];
+  int favoriteItemCount_ = 0;
+};
+
+}  // namespace qv
