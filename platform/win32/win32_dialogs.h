@@ -1,0 +1,16 @@
+// Message boxes and the help viewer.
+#pragma once
+
+#include "platform/dialogs.h"
+
+namespace qv {
+
+class Win32Dialogs final : public Dialogs {
+ public:
+  std::int32_t MessageBox(WindowHandle owner, const char* text, const char* title,
+                          std::uint32_t flags) override;
+  bool WinHelp(WindowHandle owner, const char* file, std::uint32_t command,
+               std::uintptr_t data) override;
+};
+
+}  // namespace qv

@@ -1,0 +1,56 @@
+// A FileSearch that owns its find handle and hands out the first entry,
+// which the system returns with the handle, before asking for more.
+#include "platform/win32/win32_files.h"
+
+#include <cstring>
+#include <memory>
+#include <utility>
+
+#include "platform/constants.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/win32_api.h"
+
+namespace qv {
+namespace {
+
+void CopyEntry(const WIN32_FIND_DATAA& data, FileEntry& entry) {
+  static_assert(sizeof(entry.name) == sizeof(data.cFileName), "file names share the system's limit");
+  std::memcpy(entry.name, data.cFileName, sizeof(entry.name));
+  entry.name[sizeof(entry.name) - 1] = '\0';
+  entry.attributes = data.dwFileAttributes;
+}
+
+class Win32FileSearch final : public FileSearch {
+ public:
+  Win32FileSearch(FindHandle handle, const WIN32_FIND_DATAA& first)
+      : handle_(std::move(handle)), pending_(first) {}
+
+  bool Next(FileEntry& entry) override {
+    if (havePending_) {
+      havePending_ = false;
+      CopyEntry(pending_, entry);
+      return true;
+    }
+    WIN32_FIND_DATAA data;
+    if (!::FindNextFileA(handle_.get(), &data)) return false;
+    CopyEntry(data, entry);
+    return true;
+  }
+
+ private:
+  FindHandle handle_;
+  WIN32_FIND_DATAA pending_;
+  bool havePending_ = true;
+};
+
+}  // namespace
+
+std::unique_ptr<FileSearch> Win32Files::Find(const char* pattern) {
+  if (pattern == nullptr || std::strlen(pattern) >= kMaxPath) return nullptr;
+  WIN32_FIND_DATAA first;
+  FindHandle handle(::FindFirstFileA(pattern, &first));
+  if (!handle) return nullptr;
+  return std::make_unique<Win32FileSearch>(std::move(handle), first);
+}
+
+}  // namespace qv

@@ -1,0 +1,102 @@
+// user32 menu functions behind the Menus port.
+#include "platform/win32/win32_menus.h"
+
+#include <string>
+
+#include "platform/win32/code_page.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_api.h"
+
+namespace qv {
+namespace {
+
+// Longest item text read back, in UTF-16 units; menu texts are short.
+constexpr int kMaxItemText = 512;
+
+// Inserting by position at or past the end is the same as appending; the
+// system only documents -1 for that, so the port says it plainly.
+bool InsertOrAppend(HMENU menu, std::int32_t position, UINT flags, UINT_PTR item,
+                    const std::wstring& text) {
+  const int count = ::GetMenuItemCount(menu);
+  if (position < 0 || count < 0 || position >= count) {
+    return ::AppendMenuW(menu, flags, item, text.c_str()) != FALSE;
+  }
+  return ::InsertMenuW(menu, static_cast<UINT>(position), MF_BYPOSITION | flags, item,
+                       text.c_str()) != FALSE;
+}
+
+}  // namespace
+
+MenuHandle Win32Menus::LoadMenuResource(std::uint32_t resourceId) {
+  return FromHmenu(::LoadMenuW(::GetModuleHandleW(nullptr),
+                               MAKEINTRESOURCEW(static_cast<WORD>(resourceId))));
+}
+
+MenuHandle Win32Menus::CreatePopupMenu() { return FromHmenu(::CreatePopupMenu()); }
+
+void Win32Menus::DestroyMenu(MenuHandle menu) {
+  if (menu != 0) ::DestroyMenu(ToHmenu(menu));
+}
+
+MenuHandle Win32Menus::SubMenu(MenuHandle menu, std::int32_t position) {
+  return FromHmenu(::GetSubMenu(ToHmenu(menu), position));
+}
+
+std::int32_t Win32Menus::ItemCount(MenuHandle menu) { return ::GetMenuItemCount(ToHmenu(menu)); }
+
+std::size_t Win32Menus::ItemText(MenuHandle menu, std::int32_t position, TextCode code, char* text,
+                                 std::size_t capacity) {
+  if (capacity == 0) return 0;
+  text[0] = '\0';
+  wchar_t wide[kMaxItemText];
+  const int length = ::GetMenuStringW(ToHmenu(menu), static_cast<UINT>(position), wide,
+                                      kMaxItemText, MF_BYPOSITION);
+  if (length <= 0) return 0;
+  return FromWide(CodePageOf(code), wide, text, capacity);
+}
+
+std::uint32_t Win32Menus::ItemId(MenuHandle menu, std::int32_t position) {
+  return ::GetMenuItemID(ToHmenu(menu), position);
+}
+
+std::uint32_t Win32Menus::ItemState(MenuHandle menu, std::int32_t position) {
+  const UINT state = ::GetMenuState(ToHmenu(menu), static_cast<UINT>(position), MF_BYPOSITION);
+  if (state == static_cast<UINT>(-1)) return state;
+  // For a pop-up item the high byte holds the submenu's item count.
+  return (state & MF_POPUP) ? (state & 0xFFu) : state;
+}
+
+bool Win32Menus::InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
+                            const char* text) {
+  return InsertOrAppend(ToHmenu(menu), position, MF_STRING, id, ToWide(CodePageOf(code), text));
+}
+
+bool Win32Menus::InsertSubMenu(MenuHandle menu, std::int32_t position, MenuHandle submenu,
+                               TextCode code, const char* text) {
+  return InsertOrAppend(ToHmenu(menu), position, MF_STRING | MF_POPUP, submenu,
+                        ToWide(CodePageOf(code), text));
+}
+
+bool Win32Menus::AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
+                            const char* text) {
+  if (flags & MF_SEPARATOR) return ::AppendMenuW(ToHmenu(menu), flags, id, nullptr) != FALSE;
+  const std::wstring wide = ToWide(CodePageOf(code), text);
+  return ::AppendMenuW(ToHmenu(menu), flags | MF_STRING, id, wide.c_str()) != FALSE;
+}
+
+void Win32Menus::EnableItem(MenuHandle menu, std::uint32_t id, std::uint32_t enableFlags) {
+  ::EnableMenuItem(ToHmenu(menu), id, MF_BYCOMMAND | enableFlags);
+}
+
+bool Win32Menus::TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
+                                WindowHandle owner) {
+  const BOOL tracked =
+      ::TrackPopupMenu(ToHmenu(menu), flags, where.x, where.y, 0, ToHwnd(owner), nullptr);
+  // A menu tracked for a notification icon misbehaves the next time it opens
+  // (it closes at once) unless the owner receives a message after tracking;
+  // the documented remedy is to post it an empty one.
+  ::PostMessageW(ToHwnd(owner), WM_NULL, 0, 0);
+  return tracked != FALSE;
+}
+
+}  // namespace qv

@@ -1,0 +1,35 @@
+// Pop-up menus through user32. Item texts go in and out through the wide
+// functions, converted from and to the code page the caller names, so the
+// program's Shift-JIS text reads right on a system of any code page.
+#pragma once
+
+#include "platform/menus.h"
+
+namespace qv {
+
+class Win32Menus final : public Menus {
+ public:
+  // Menus come from the resources of the program file itself.
+  MenuHandle LoadMenuResource(std::uint32_t resourceId) override;
+  MenuHandle CreatePopupMenu() override;
+  void DestroyMenu(MenuHandle menu) override;
+  MenuHandle SubMenu(MenuHandle menu, std::int32_t position) override;
+  std::int32_t ItemCount(MenuHandle menu) override;
+  std::size_t ItemText(MenuHandle menu, std::int32_t position, TextCode code, char* text,
+                       std::size_t capacity) override;
+  // 0xFFFFFFFF for a pop-up item or a position with no item (the system's answer).
+  std::uint32_t ItemId(MenuHandle menu, std::int32_t position) override;
+  // The kMf* state bits; 0xFFFFFFFF when there is no such item.
+  std::uint32_t ItemState(MenuHandle menu, std::int32_t position) override;
+  bool InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
+                  const char* text) override;
+  bool InsertSubMenu(MenuHandle menu, std::int32_t position, MenuHandle submenu, TextCode code,
+                     const char* text) override;
+  bool AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
+                  const char* text) override;
+  void EnableItem(MenuHandle menu, std::uint32_t id, std::uint32_t enableFlags) override;
+  bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
+                      WindowHandle owner) override;
+};
+
+}  // namespace qv

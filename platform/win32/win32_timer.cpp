@@ -1,0 +1,74 @@
+// timeSetEvent / timeKillEvent / timeGetTime, and the message-serving wait.
+#include "platform/win32/win32_timer.h"
+
+#include "platform/win32/win32_api.h"
+
+namespace qv {
+namespace {
+
+// Runs on the system's timer thread. The slot outlives the timer: a callback
+// that had already started when the timer was killed may still read it, so
+// a freed slot keeps its callback until SetPeriodic hands it out again, and
+// slots are handed out in turn so that this is as late as possible.
+void CALLBACK TimerTrampoline(UINT, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
+  auto* slot = reinterpret_cast<Win32MultimediaTimer::Slot*>(user);
+  const TimerCallback callback = slot->callback.load(std::memory_order_acquire);
+  if (callback != nullptr) callback(slot->context.load(std::memory_order_acquire));
+}
+
+}  // namespace
+
+Win32MultimediaTimer::~Win32MultimediaTimer() {
+  for (Slot& slot : slots_) {
+    const std::uint32_t id = slot.id.exchange(0);
+    if (id != 0) ::timeKillEvent(id);
+  }
+}
+
+std::uint32_t Win32MultimediaTimer::SetPeriodic(std::uint32_t periodMs, std::uint32_t resolutionMs,
+                                                TimerCallback callback, void* context) {
+  if (callback == nullptr) return 0;
+  for (std::size_t tried = 0; tried < kSlotCount; ++tried) {
+    Slot& slot = slots_[next_];
+    next_ = (next_ + 1) % kSlotCount;
+    if (slot.id.load() != 0) continue;
+    slot.context.store(context, std::memory_order_release);
+    slot.callback.store(callback, std::memory_order_release);
+    const MMRESULT id = ::timeSetEvent(periodMs, resolutionMs, &TimerTrampoline,
+                                       reinterpret_cast<DWORD_PTR>(&slot),
+                                       TIME_PERIODIC | TIME_CALLBACK_FUNCTION);
+    slot.id.store(id);
+    return id;
+  }
+  return 0;
+}
+
+void Win32MultimediaTimer::Kill(std::uint32_t id) {
+  if (id == 0) return;
+  for (Slot& slot : slots_) {
+    std::uint32_t expected = id;
+    if (slot.id.compare_exchange_strong(expected, 0)) {
+      ::timeKillEvent(id);
+      return;
+    }
+  }
+  // Not one of ours (or already killed): pass it on, the system ignores
+  // identifiers it does not know.
+  ::timeKillEvent(id);
+}
+
+std::uint32_t Win32MultimediaTimer::Now() { return ::timeGetTime(); }
+
+void Win32MultimediaTimer::WaitUntil(bool (*done)(const void* context), const void* context) {
+  // A tick may be blocked in a synchronous SendMessage to a window of this
+  // thread. Waking for sent messages only (QS_SENDMESSAGE) and peeking with
+  // PM_QS_SENDMESSAGE lets the system deliver them, while posted messages
+  // and input stay queued for the ordinary message loop.
+  while (!done(context)) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_SENDMESSAGE);
+    MSG msg;
+    ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+}
+
+}  // namespace qv
