@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/text.h"
@@ -28,8 +30,14 @@ class FavoritesMenu {
   // Reads the folder's location from the shell-folder settings; 1 when the
   // key could be opened, else 0 (and the folder is left as it was).
   int ReadFavoritesFolder();
-  // Rebuilds the menu from the folder.
+  // Rebuilds the menu from the folder. Does nothing while the menu is being
+  // tracked, so that the open menu is never destroyed under the user.
   void BuildFavoritesMenu();
+  // Brings `owner` to the foreground and tracks the menu at `where` (left
+  // edge there, left button) until it closes. A call made while the menu is
+  // already being tracked (a favourites command posted by the pad reaches the
+  // window during tracking) is ignored and returns false.
+  bool TrackFavoritesMenu(Point where, WindowHandle owner);
   // Takes a command of the menu: true when `commandId` is one of its items
   // (opened through the shell when `notificationCode` is 0). `probe` is true
   // when the caller only asks whether a handler exists; then nothing matches.
@@ -40,14 +48,27 @@ class FavoritesMenu {
   const char* folder() const { return favoritesFolder_; }
   int itemCount() const { return favoriteItemCount_; }
   const FavoriteItem& item(int k) const { return favoriteItems_[k]; }
+  bool tracking() const { return tracking_; }
 
  private:
-  // (declared by the implementation)
+  // The texts of one menu's items in menu order (subfolders first, then
+  // files), kept beside the menu so that finding an insertion point does not
+  // read every item back from the system.
+  using MenuTexts = std::vector<std::string>;
+
+  // Walks `folder` into `menu` (steps 3 and 4 of a build). Returns the number
+  // of entries placed, or -1 when the folder could not be searched.
+  int WalkFolder(MenuHandle menu, const char* folder);
+  void AddFavoritesFolder(MenuHandle parentMenu, MenuTexts& parentTexts, const char* parentPath,
+                          const char* name, int folderCountInParent);
+  bool LimitReached() const { return favoriteItemCount_ >= FAVORITE_ITEMS_MAX; }
+
   Platform& platform_;
   char favoritesFolder_[1024] = {};
   MenuHandle favoritesMenu_ = 0;
   FavoriteItem favoriteItems_[FAVORITE_ITEMS_MAX];
   int favoriteItemCount_ = 0;
+  bool tracking_ = false;
 };
 
 }  // namespace qv

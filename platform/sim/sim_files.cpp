@@ -38,11 +38,24 @@ std::string SimFiles::Lower(std::string s) {
   return s;
 }
 
+// Last path separator of `path`; a 0x5C that is the second byte of a
+// double-byte character (as in "ソ") is part of a name, not a separator.
+std::size_t SimFiles::LastSeparator(const std::string& path) {
+  std::size_t cut = std::string::npos;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    if (IsShiftJisLeadByte(static_cast<unsigned char>(path[i])) && i + 1 < path.size())
+      ++i;
+    else if (path[i] == '\\')
+      cut = i;
+  }
+  return cut;
+}
+
 void SimFiles::AddEntry(const std::string& path, std::uint32_t attributes) {
-  const std::size_t cut = path.rfind('\\');
+  const std::size_t cut = LastSeparator(path);
   if (cut == std::string::npos) return;
   const std::string parent = path.substr(0, cut);
-  if (parent.find('\\') != std::string::npos && !folders_.count(Lower(parent)))
+  if (LastSeparator(parent) != std::string::npos && !folders_.count(Lower(parent)))
     AddFolder(parent);
   folders_[Lower(parent)].push_back(Node{path.substr(cut + 1), attributes});
 }

@@ -30,6 +30,7 @@ class SimFiles final : public Files {
     std::uint32_t attributes;
   };
   static std::string Lower(std::string s);
+  static std::size_t LastSeparator(const std::string& path);
   void AddEntry(const std::string& path, std::uint32_t attributes);
   std::map<std::string, std::vector<Node>> folders_;  // by lower-case path
   std::map<std::string, bool> unreadable_;

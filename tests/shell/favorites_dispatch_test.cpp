@@ -1,0 +1,106 @@
+// Choosing a favourites item, the routing rules of its commands, and
+// tracking the menu (including a favourites command that arrives meanwhile).
+#include <gtest/gtest.h>
+
+#include "tests/shell/favorites_fixture.h"
+
+namespace qv::testing {
+namespace {
+
+constexpr WindowHandle kFrame = 0x2000;
+constexpr WindowHandle kView = 0x2001;
+
+class FavoritesDispatchTest : public FavoritesTest {
+ protected:
+  void SetUp() override {
+    FavoritesTest::SetUp();
+    sim.files.AddFile("C:\\Fav\\News\\paper.url");
+    sim.files.AddFile("C:\\Fav\\home.url");
+    sim.files.AddFolder("C:\\Fav\\Empty");
+    favorites.BuildFavoritesMenu();
+    ASSERT_EQ(Describe(favorites.menu()), "Empty{(なし)~} News{paper} home");
+  }
+};
+
+TEST_F(FavoritesDispatchTest, ACommandOpensTheFullPathThroughTheShell) {
+  EXPECT_TRUE(favorites.DispatchFavoriteCommand(FAVORITE_ID_BASE + 1, 0, false, kFrame));
+  const auto opens = sim.log.Of(sim::EffectKind::ShellOpen);
+  ASSERT_EQ(opens.size(), 1u);
+  EXPECT_STREQ(opens[0].text, "C:\\Fav\\home.url");
+  EXPECT_EQ(opens[0].window, kFrame);
+  EXPECT_EQ(opens[0].a, kSwShowDefault);
+}
+
+TEST_F(FavoritesDispatchTest, UpdateQueriesAreTakenWithoutOpening) {
+  EXPECT_TRUE(favorites.DispatchFavoriteCommand(FAVORITE_ID_BASE + 0, 0xFFFFFFFFu, false, kFrame));
+  EXPECT_TRUE(favorites.DispatchFavoriteCommand(FAVORITE_ID_BASE + 0, 1, false, kFrame));
+  EXPECT_EQ(sim.log.Count(sim::EffectKind::ShellOpen), 0u);
+}
+
+TEST_F(FavoritesDispatchTest, ProbesAndOtherCommandsAreNotHandled) {
+  EXPECT_FALSE(favorites.DispatchFavoriteCommand(FAVORITE_ID_BASE + 1, 0, true, kFrame));
+  EXPECT_FALSE(favorites.DispatchFavoriteCommand(32773, 0, false, kFrame));
+  EXPECT_FALSE(favorites.DispatchFavoriteCommand(FAVORITE_ID_BASE + 1000, 0, false, kFrame));
+  EXPECT_FALSE(favorites.DispatchFavoriteCommand(0, 0, false, kFrame));
+  EXPECT_EQ(sim.log.Count(sim::EffectKind::ShellOpen), 0u);
+}
+
+TEST_F(FavoritesDispatchTest, ThePlaceholderIsTakenButOpensNothing) {
+  const MenuHandle empty = Item(favorites.menu(), 0).submenu;
+  const std::uint32_t id = Item(empty, 0).id;
+  EXPECT_TRUE(favorites.DispatchFavoriteCommand(id, 0, false, kFrame));
+  EXPECT_EQ(sim.log.Count(sim::EffectKind::ShellOpen), 0u);
+}
+
+TEST_F(FavoritesDispatchTest, TheCommandUsesThePathOfTheLastBuildWithoutSearching) {
+  const int searches = sim.files.searches;
+  EXPECT_TRUE(favorites.DispatchFavoriteCommand(FAVORITE_ID_BASE + 0, 0, false, kFrame));
+  EXPECT_EQ(sim.files.searches, searches);
+  ASSERT_EQ(sim.log.Count(sim::EffectKind::ShellOpen), 1u);
+  EXPECT_STREQ(sim.log.Of(sim::EffectKind::ShellOpen)[0].text, "C:\\Fav\\News\\paper.url");
+}
+
+TEST_F(FavoritesDispatchTest, AShellFailureIsNotReported) {
+  sim.shell.openResult = 2;
+  EXPECT_TRUE(favorites.DispatchFavoriteCommand(FAVORITE_ID_BASE + 1, 0, false, kFrame));
+  EXPECT_EQ(sim.log.Count(sim::EffectKind::MessageBox), 0u);
+}
+
+TEST_F(FavoritesDispatchTest, TrackingForegroundsTheOwnerAndTracksAtThePoint) {
+  EXPECT_TRUE(favorites.TrackFavoritesMenu(Point{40, 50}, kView));
+  const auto& all = sim.log.All();
+  ASSERT_EQ(all.size(), 2u);
+  EXPECT_EQ(all[0].kind, sim::EffectKind::Foreground);
+  EXPECT_EQ(all[0].window, kView);
+  EXPECT_EQ(all[1].kind, sim::EffectKind::TrackMenu);
+  EXPECT_EQ(all[1].window, kView);
+  EXPECT_EQ(all[1].a, static_cast<std::int64_t>(kTpmLeftAlign | kTpmLeftButton));
+  EXPECT_EQ(all[1].b, 40);
+  EXPECT_EQ(all[1].c, 50);
+  EXPECT_EQ(all[1].d, static_cast<std::int64_t>(favorites.menu()));
+  EXPECT_FALSE(favorites.tracking());
+}
+
+TEST_F(FavoritesDispatchTest, AFavouritesCommandDuringTrackingLeavesTheOpenMenuAlone) {
+  const MenuHandle open = favorites.menu();
+  bool nestedTracked = true;
+  sim.menus.onTrack = [&](MenuHandle, WindowHandle) {
+    // What the view does when the pad posts the favourites command while the
+    // menu's own loop runs.
+    favorites.BuildFavoritesMenu();
+    nestedTracked = favorites.TrackFavoritesMenu(Point{1, 1}, kView);
+  };
+  EXPECT_TRUE(favorites.TrackFavoritesMenu(Point{0, 0}, kView));
+  EXPECT_FALSE(nestedTracked);
+  EXPECT_EQ(favorites.menu(), open);
+  EXPECT_TRUE(sim.menus.Exists(open));
+  EXPECT_EQ(sim.log.Count(sim::EffectKind::TrackMenu), 1u);
+
+  sim.menus.onTrack = nullptr;
+  favorites.BuildFavoritesMenu();  // after tracking, rebuilding works again
+  EXPECT_NE(favorites.menu(), open);
+  EXPECT_FALSE(sim.menus.Exists(open));
+}
+
+}  // namespace
+}  // namespace qv::testing
