@@ -84,8 +84,8 @@ std::size_t FromWide(unsigned codePage, const wchar_t* text, char* out, std::siz
   if (capacity == 0) return 0;
   out[0] = '\0';
   if (text == nullptr || *text == L'\0') return 0;
-  // Shrink the wide prefix until its conversion fits; each step drops one
-  // whole character, so the result never ends inside a double-byte one.
+  // Shrink the wide prefix until its conversion fits; the prefix always ends
+  // on a whole character, so the result never ends inside a double-byte one.
   std::size_t length = std::wcslen(text);
   while (length > 0) {
     const int needed = ::WideCharToMultiByte(codePage, 0, text, ClampInt(length), nullptr, 0,
