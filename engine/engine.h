@@ -61,11 +61,16 @@ class Engine {
 
  private:
   static void TimerProc(void* context);
+  // Stops from inside a tick: no waiting (the tick itself is inside).
+  void StopPollingFromTick(bool padError);
+  std::uint32_t RepeatDelay() const;
+  void ArmRepeat();
   void ScrollUnderPointer(bool vertical, std::uint32_t direction);
   void TapKey(std::uint8_t vk);
   void WheelNotch(std::int32_t delta);
   void ButtonWheel(int i, std::int32_t delta);
-  void ArmRepeat();
+  void SendWheelMessage(std::int32_t delta, bool shift, bool control);
+  void PlayCursorSound(const char* file);
 
   Platform& platform_;
   EngineHost& host_;

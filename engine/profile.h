@@ -1,0 +1,34 @@
+// The per-user profile of the program: one registry key per section under
+// HKEY_CURRENT_USER\Software\Nerrow Lab\Quorvantix, one value per entry,
+// integers as DWORD values and text as string values.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/registry.h"
+
+namespace qv {
+
+inline constexpr char kProfileRoot[] = "Software\\Nerrow Lab\\Quorvantix";
+
+class Profile {
+ public:
+  explicit Profile(Registry& registry) : registry_(registry) {}
+
+  // A missing entry, one of another type than DWORD, or one whose size is
+  // not 4 bytes gives the default.
+  std::int32_t GetInt(const char* section, const char* entry, std::int32_t fallback);
+  // Text of string type only (anything else gives ""), cut to fit `capacity`
+  // at a character boundary; an over-long value is read whole and then cut.
+  void GetString(const char* section, const char* entry, char* text, std::size_t capacity);
+  // Failed writes are ignored, as the callers expect.
+  void WriteInt(const char* section, const char* entry, std::int32_t value);
+  void WriteString(const char* section, const char* entry, const char* text);
+
+ private:
+  void KeyOf(const char* section, char (&key)[96]) const;
+  Registry& registry_;
+};
+
+}  // namespace qv
