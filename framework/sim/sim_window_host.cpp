@@ -1,0 +1,441 @@
+// The simulated host: the program's windows, queue, timers, painting, menus
+// and modal dialogs in memory.
+#include "framework/sim/sim_window_host.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "framework/dialog.h"
+#include "framework/messages.h"
+#include "framework/win_app.h"
+#include "framework/wnd.h"
+#include "platform/constants.h"
+
+namespace qv::sim {
+namespace {
+
+constexpr std::uint32_t kTbThumbTrack = 5;
+constexpr std::uint32_t kSbThumbPosition = 4;
+
+WParam CommandWParam(int id, std::uint32_t code) {
+  return (static_cast<WParam>(code) << 16) | (static_cast<WParam>(id) & 0xFFFF);
+}
+
+}  // namespace
+
+SimWindowHost::SimWindowHost(SimPlatform& sim) : sim_(sim) {}
+
+SimWindowHost::~SimWindowHost() {
+  for (auto& entry : windows_) sim_.windows.Detach(entry.first);
+}
+
+SimWindow* SimWindowHost::Find(WindowHandle window) {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+const SimWindow* SimWindowHost::Window(WindowHandle window) const {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+WindowHandle SimWindowHost::FindByTitle(const std::string& title) const {
+  for (const auto& entry : windows_)
+    if (entry.second.title == title && !entry.second.destroying) return entry.first;
+  return 0;
+}
+
+int SimWindowHost::LiveWindows() const { return static_cast<int>(windows_.size()); }
+
+WindowHandle SimWindowHost::NewWindow(CWnd& wnd, SimWindow record) {
+  const WindowHandle handle = nextWindow_;
+  nextWindow_ += 4;
+  record.object = &wnd;
+  windows_[handle] = std::move(record);
+  // As WM_NCCREATE binds it: before any other message.
+  wnd.BindHandle(handle);
+  sim_.windows.Attach(handle, [this, handle](std::uint32_t message, WParam wParam, LParam lParam) {
+    return FromSystem(handle, message, wParam, lParam);
+  });
+  return handle;
+}
+
+Status SimWindowHost::CreateWindowFor(CWnd& wnd, const WindowCreateParams& params) {
+  if (refuseCreate && refuseCreate(params)) return Status::Failed;
+  if ((params.style & kWsChild) && !Find(params.parent)) return Status::Failed;
+  SimWindow record;
+  record.parent = params.parent;
+  record.className = params.className != nullptr ? params.className : "";
+  record.title = params.title != nullptr ? params.title : "";
+  record.style = params.style;
+  record.exStyle = params.exStyle;
+  record.rect = Rect{params.x, params.y, params.x + params.width, params.y + params.height};
+  record.childId = params.childId;
+  record.visible = (params.style & kWsVisible) != 0;
+  record.invalid = record.visible;
+  const WindowHandle handle = NewWindow(wnd, std::move(record));
+  if (Deliver(handle, kWmCreate, 0, 0) == -1) {
+    // The system destroys a window whose creation was refused.
+    DestroyWindow(handle);
+    return Status::Failed;
+  }
+  return Status::Ok;
+}
+
+std::vector<WindowHandle> SimWindowHost::ChildrenOf(WindowHandle window) const {
+  std::vector<WindowHandle> children;
+  for (const auto& entry : windows_)
+    if (entry.second.parent == window && (entry.second.style & kWsChild))
+      children.push_back(entry.first);
+  return children;
+}
+
+void SimWindowHost::SendDestroy(WindowHandle window) {
+  Deliver(window, kWmDestroy, 0, 0);
+  for (WindowHandle child : ChildrenOf(window)) SendDestroy(child);
+}
+
+void SimWindowHost::SendNcDestroy(WindowHandle window) {
+  for (WindowHandle child : ChildrenOf(window)) SendNcDestroy(child);
+  Deliver(window, kWmNcDestroy, 0, 0);
+  SimWindow* record = Find(window);
+  if (record == nullptr) return;
+  CWnd* object = record->object;
+  sim_.windows.Detach(window);
+  timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
+                               [window](const WindowTimer& t) { return t.window == window; }),
+                timers_.end());
+  controls.Forget(window);
+  windows_.erase(window);
+  if (object != nullptr) object->HandleFinalMessage();
+}
+
+void SimWindowHost::DestroyWindow(WindowHandle window) {
+  SimWindow* record = Find(window);
+  if (record == nullptr || record->destroying) return;
+  record->destroying = true;
+  for (WindowHandle child : ChildrenOf(window)) Find(child)->destroying = true;
+  SendDestroy(window);
+  SendNcDestroy(window);
+}
+
+void SimWindowHost::ReleaseWindow(WindowHandle window) {
+  SimWindow* record = Find(window);
+  if (record == nullptr) return;
+  record->object = nullptr;
+  record->dialog = nullptr;
+  DestroyWindow(window);
+}
+
+CWnd* SimWindowHost::FromHandle(WindowHandle window) {
+  SimWindow* record = Find(window);
+  return record != nullptr ? record->object : nullptr;
+}
+
+bool SimWindowHost::IsWindow(WindowHandle window) { return Find(window) != nullptr; }
+
+WindowHandle SimWindowHost::ParentOf(WindowHandle window) {
+  SimWindow* record = Find(window);
+  return record != nullptr ? record->parent : 0;
+}
+
+LResult SimWindowHost::Deliver(WindowHandle window, std::uint32_t message, WParam wParam,
+                               LParam lParam) {
+  SimWindow* record = Find(window);
+  if (record == nullptr) return 0;
+  if (message == kWmPaint) ++record->paintMessages;
+  CWnd* object = record->object;
+  CDialog* dialog = record->dialog;
+  if (object == nullptr) return DefWindowProc(window, message, wParam, lParam);
+  ++depth_;
+  const LResult result = object->WindowProc(message, wParam, lParam);
+  --depth_;
+  // The dialog manager's own default processing: closing means Cancel.
+  if (dialog != nullptr && Find(window) != nullptr && dialog->TakeDefaulted() &&
+      message == kWmClose)
+    Deliver(window, kWmCommand, CommandWParam(static_cast<int>(kIdCancel), kBnClicked), 0);
+  if (message == kWmPaint) {
+    // A paint handler that did not validate would be asked again at once by
+    // the system; here the window simply counts as painted.
+    if (SimWindow* after = Find(window)) after->invalid = false;
+  }
+  return result;
+}
+
+LResult SimWindowHost::FromSystem(WindowHandle window, std::uint32_t message, WParam wParam,
+                                  LParam lParam) {
+  // Messages that arrive while the queue is being pumped, and not from inside
+  // a handler, are the queued ones; the rest were sent.
+  if (pumpDepth_ >= 0 && depth_ == pumpDepth_) {
+    DeliverQueued(Msg{window, message, wParam, lParam});
+    return 0;
+  }
+  return Deliver(window, message, wParam, lParam);
+}
+
+void SimWindowHost::DeliverQueued(const Msg& queued) {
+  Msg msg = queued;
+  if (app_ != nullptr && app_->PreTranslateMessage(msg)) return;
+  Deliver(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+}
+
+int SimWindowHost::Pump() {
+  const int outer = pumpDepth_;
+  pumpDepth_ = depth_;
+  const int delivered = sim_.windows.PumpPosted();
+  pumpDepth_ = outer;
+  return delivered;
+}
+
+void SimWindowHost::Advance(std::uint32_t ms) {
+  for (std::uint32_t step = 0; step < ms; ++step) {
+    sim_.timer.Advance(1);
+    const std::uint32_t now = sim_.timer.Now();
+    // Copied: a handler may set or kill timers.
+    const std::vector<WindowTimer> due = timers_;
+    for (const WindowTimer& timer : due) {
+      if (timer.nextDue != now || !HasTimer(timer.window, timer.id)) continue;
+      for (WindowTimer& live : timers_)
+        if (live.window == timer.window && live.id == timer.id) live.nextDue = now + live.interval;
+      const int outer = pumpDepth_;
+      pumpDepth_ = depth_;
+      DeliverQueued(Msg{timer.window, kWmTimer, timer.id, 0});
+      pumpDepth_ = outer;
+    }
+    Pump();
+  }
+}
+
+LResult SimWindowHost::DefWindowProc(WindowHandle window, std::uint32_t message, WParam,
+                                     LParam) {
+  SimWindow* record = Find(window);
+  if (record == nullptr) return 0;
+  switch (message) {
+    case kWmClose:
+      DestroyWindow(window);
+      return 0;
+    case kWmPaint:
+      record->invalid = false;
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+void SimWindowHost::ShowWindow(WindowHandle window, std::int32_t showCommand) {
+  SimWindow* record = Find(window);
+  if (record == nullptr) return;
+  record->lastShowCommand = showCommand;
+  const bool visible = showCommand != kSwHide;
+  if (visible && !record->visible) record->invalid = true;
+  record->visible = visible;
+}
+
+void SimWindowHost::UpdateWindow(WindowHandle window) {
+  SimWindow* record = Find(window);
+  if (record == nullptr || !record->visible || !record->invalid) return;
+  Deliver(window, kWmPaint, 0, 0);
+}
+
+void SimWindowHost::Invalidate(WindowHandle window) {
+  SimWindow* record = Find(window);
+  if (record != nullptr && record->visible) record->invalid = true;
+}
+
+void SimWindowHost::RedrawWindow(WindowHandle window) {
+  Invalidate(window);
+  UpdateWindow(window);
+}
+
+void SimWindowHost::CenterWindow(WindowHandle window, WindowHandle alternateOwner) {
+  SimWindow* record = Find(window);
+  if (record == nullptr) return;
+  record->centred = true;
+  record->centredOn = alternateOwner;
+  Rect area = workArea;
+  const WindowHandle owner = alternateOwner != 0 ? alternateOwner : record->parent;
+  if (owner == sim_.windows.DesktopWindow()) {
+    area = screen;
+  } else if (const SimWindow* ownerRecord = Find(owner)) {
+    area = ownerRecord->rect;
+  }
+  const std::int32_t width = record->rect.right - record->rect.left;
+  const std::int32_t height = record->rect.bottom - record->rect.top;
+  std::int32_t x = area.left + (area.right - area.left - width) / 2;
+  std::int32_t y = area.top + (area.bottom - area.top - height) / 2;
+  // Kept inside the work area, as the framework does.
+  x = std::max(workArea.left, std::min(x, workArea.right - width));
+  y = std::max(workArea.top, std::min(y, workArea.bottom - height));
+  record->rect = Rect{x, y, x + width, y + height};
+}
+
+bool SimWindowHost::SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) {
+  if (Find(window) == nullptr || intervalMs == 0) return false;
+  KillTimer(window, id);
+  timers_.push_back(WindowTimer{window, id, intervalMs, sim_.timer.Now() + intervalMs});
+  return true;
+}
+
+void SimWindowHost::KillTimer(WindowHandle window, std::uint32_t id) {
+  timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
+                               [&](const WindowTimer& t) { return t.window == window && t.id == id; }),
+                timers_.end());
+}
+
+bool SimWindowHost::HasTimer(WindowHandle window, std::uint32_t id) const {
+  for (const WindowTimer& t : timers_)
+    if (t.window == window && t.id == id) return true;
+  return false;
+}
+
+BitmapHandle SimWindowHost::LoadBitmap(std::uint32_t resourceId) {
+  if (!bitmaps_.count(resourceId)) return 0;
+  const BitmapHandle bitmap = nextBitmap_++;
+  liveBitmaps_[bitmap] = resourceId;
+  return bitmap;
+}
+
+bool SimWindowHost::BitmapSize(BitmapHandle bitmap, Size& size) {
+  auto it = liveBitmaps_.find(bitmap);
+  if (it == liveBitmaps_.end()) return false;
+  size = bitmaps_[it->second];
+  return true;
+}
+
+void SimWindowHost::DeleteBitmap(BitmapHandle bitmap) { liveBitmaps_.erase(bitmap); }
+
+Status SimWindowHost::PaintBitmap(WindowHandle window, BitmapHandle bitmap, Point at) {
+  SimWindow* record = Find(window);
+  if (record == nullptr) return Status::Failed;
+  record->invalid = false;
+  if (failMemoryContext) return Status::Failed;
+  auto it = liveBitmaps_.find(bitmap);
+  if (it == liveBitmaps_.end()) return Status::Failed;
+  paints.push_back(SimPaint{window, it->second, at, bitmaps_[it->second]});
+  return Status::Ok;
+}
+
+bool SimWindowHost::TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
+                                   WindowHandle owner) {
+  Deliver(owner, kWmInitMenuPopup, static_cast<WParam>(menu), 0);
+  return sim_.menus.TrackPopupMenu(menu, flags, where, owner);
+}
+
+std::intptr_t SimWindowHost::DoModal(CDialog& dialog, std::uint32_t templateId,
+                                     WindowHandle parent) {
+  if (templateId == 0) return -1;
+  SimWindow record;
+  record.parent = parent;
+  record.dialog = &dialog;
+  record.visible = true;
+  record.rect = Rect{0, 0, 300, 200};
+  const WindowHandle handle = NewWindow(dialog, std::move(record));
+  auto it = templates_.find(templateId);
+  if (it != templates_.end())
+    for (const ControlSpec& spec : it->second) controls.Create(handle, spec);
+  const std::size_t run = dialogRuns.size();
+  dialogRuns.push_back(SimDialogRun{templateId, parent, handle, 0, false});
+
+  Deliver(handle, kWmInitDialog, 0, 0);
+  if (!Find(handle)->ended && onDialog) onDialog(*this, dialog);
+  if (!Find(handle)->ended)
+    Deliver(handle, kWmCommand, CommandWParam(static_cast<int>(kIdCancel), kBnClicked), 0);
+  SimWindow* after = Find(handle);
+  const std::intptr_t result = after->ended ? after->result : kIdCancel;
+  DestroyWindow(handle);
+  dialogRuns[run].result = result;
+  dialogRuns[run].finished = true;
+  return result;
+}
+
+void SimWindowHost::EndDialog(WindowHandle dialog, std::intptr_t result) {
+  SimWindow* record = Find(dialog);
+  if (record == nullptr) return;
+  record->ended = true;
+  record->result = result;
+}
+
+int SimWindowHost::RunMessageLoop(CWinApp&) {
+  for (;;) {
+    Pump();
+    if (quitPosted) {
+      quitPosted = false;
+      return quitCode;
+    }
+    if (!onIdle || !onIdle()) return -1;
+  }
+}
+
+void SimWindowHost::PostQuit(int exitCode) {
+  quitPosted = true;
+  quitCode = exitCode;
+}
+
+std::uint32_t SimWindowHost::RegisterWindowMessage(const char* name) {
+  std::string key = name;
+  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  auto it = registered_.find(key);
+  if (it != registered_.end()) return it->second;
+  const std::uint32_t message = 0xC000u + static_cast<std::uint32_t>(registered_.size());
+  registered_[key] = message;
+  return message;
+}
+
+void SimWindowHost::RegisterMenu(std::uint32_t resourceId, const MenuTemplatePopup* popups,
+                                 std::size_t count) {
+  std::vector<MenuTemplatePopup> table(popups, popups + count);
+  sim_.menus.RegisterResource(resourceId, [table](SimMenus& menus, MenuHandle top) {
+    for (const MenuTemplatePopup& popup : table) {
+      const MenuHandle sub = menus.CreatePopupMenu();
+      for (std::size_t i = 0; i < popup.count; ++i) {
+        const MenuTemplateItem& item = popup.items[i];
+        menus.AppendItem(sub, item.flags, item.id, TextCode::Program, item.text);
+      }
+      menus.InsertSubMenu(top, -1, sub, TextCode::Program, popup.title);
+    }
+  });
+}
+
+void SimWindowHost::RegisterDialogTemplate(std::uint32_t templateId,
+                                           std::vector<ControlSpec> specs) {
+  templates_[templateId] = std::move(specs);
+}
+
+void SimWindowHost::Click(WindowHandle dialog, int id) {
+  SimControl& control = controls.At(dialog, id);
+  if (!control.enabled) return;
+  if (control.kind == ControlKind::AutoCheckBox) control.check = control.check ? 0 : 1;
+  if (control.kind == ControlKind::AutoRadioButton) control.check = 1;
+  Deliver(dialog, kWmCommand, CommandWParam(id, kBnClicked), static_cast<LParam>(control.handle));
+}
+
+void SimWindowHost::Type(WindowHandle dialog, int id, const char* text) {
+  SimControl& control = controls.At(dialog, id);
+  if (!control.enabled) return;
+  control.text = text;
+  Deliver(dialog, kWmCommand, CommandWParam(id, kEnChange), static_cast<LParam>(control.handle));
+}
+
+void SimWindowHost::DragSlider(WindowHandle dialog, int id, int position) {
+  SimControl& control = controls.At(dialog, id);
+  if (!control.enabled) return;
+  controls.SetSliderPos(dialog, id, position);
+  const WParam wParam = (static_cast<WParam>(control.sliderPos & 0xFFFF) << 16) | kTbThumbTrack;
+  Deliver(dialog, kWmHScroll, wParam, static_cast<LParam>(control.handle));
+}
+
+void SimWindowHost::SpinUpDown(WindowHandle dialog, int id, int delta) {
+  SimControl& control = controls.At(dialog, id);
+  if (!control.enabled) return;
+  const int before = control.upDownPos;
+  controls.SetUpDownPos(dialog, id, before + delta);
+  const int after = controls.At(dialog, id).upDownPos;
+  const WParam wParam = (static_cast<WParam>(after & 0xFFFF) << 16) | kSbThumbPosition;
+  Deliver(dialog, kWmVScroll, wParam, static_cast<LParam>(control.handle));
+  const int buddy = controls.At(dialog, id).buddy;
+  if (buddy != 0 && after != before)
+    Deliver(dialog, kWmCommand, CommandWParam(buddy, kEnChange),
+            static_cast<LParam>(controls.At(dialog, buddy).handle));
+}
+
+}  // namespace qv::sim

@@ -1,0 +1,178 @@
+// The framework's host in memory, on the simulated platform. The program's
+// windows are attached to the simulated window system, so messages that the
+// logic or the test sends or posts reach their objects; posted messages and
+// window timers pass the application's message filter when the test pumps
+// the queue; modal dialogs run while a scripted user acts on them; menu
+// tracking plays WM_INITMENUPOPUP to the owner first, as the system does.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "framework/menu_template.h"
+#include "framework/sim/sim_controls.h"
+#include "framework/window_host.h"
+#include "platform/sim/sim_platform.h"
+
+namespace qv::sim {
+
+struct SimWindow {
+  CWnd* object = nullptr;
+  CDialog* dialog = nullptr;  // set for modal dialogs
+  WindowHandle parent = 0;
+  std::string className;
+  std::string title;
+  std::uint32_t style = 0;
+  std::uint32_t exStyle = 0;
+  Rect rect;
+  std::uint32_t childId = 0;
+  bool visible = false;
+  bool invalid = false;
+  bool destroying = false;
+  std::int32_t lastShowCommand = -1;
+  int paintMessages = 0;
+  bool centred = false;
+  WindowHandle centredOn = 0;  // the alternate owner given, 0 for none
+  bool ended = false;          // a dialog after EndDialog
+  std::intptr_t result = 0;
+};
+
+struct SimDialogRun {
+  std::uint32_t templateId = 0;
+  WindowHandle parent = 0;
+  WindowHandle handle = 0;
+  std::intptr_t result = 0;
+  bool finished = false;
+};
+
+struct SimPaint {
+  WindowHandle window = 0;
+  std::uint32_t bitmapResource = 0;
+  Point at;
+  Size size;
+};
+
+class SimWindowHost final : public WindowHost {
+ public:
+  explicit SimWindowHost(SimPlatform& sim);
+  ~SimWindowHost();
+
+  Platform& platform() override { return sim_.platform; }
+  void SetApplication(CWinApp* app) override { app_ = app; }
+  CWinApp* Application() override { return app_; }
+
+  Status CreateWindowFor(CWnd& wnd, const WindowCreateParams& params) override;
+  void DestroyWindow(WindowHandle window) override;
+  void ReleaseWindow(WindowHandle window) override;
+  CWnd* FromHandle(WindowHandle window) override;
+  bool IsWindow(WindowHandle window) override;
+  WindowHandle ParentOf(WindowHandle window) override;
+  LResult DefWindowProc(WindowHandle window, std::uint32_t message, WParam wParam,
+                        LParam lParam) override;
+
+  void ShowWindow(WindowHandle window, std::int32_t showCommand) override;
+  void UpdateWindow(WindowHandle window) override;
+  void Invalidate(WindowHandle window) override;
+  void RedrawWindow(WindowHandle window) override;
+  void CenterWindow(WindowHandle window, WindowHandle alternateOwner) override;
+
+  bool SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) override;
+  void KillTimer(WindowHandle window, std::uint32_t id) override;
+
+  BitmapHandle LoadBitmap(std::uint32_t resourceId) override;
+  bool BitmapSize(BitmapHandle bitmap, Size& size) override;
+  void DeleteBitmap(BitmapHandle bitmap) override;
+  Status PaintBitmap(WindowHandle window, BitmapHandle bitmap, Point at) override;
+
+  bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
+                      WindowHandle owner) override;
+
+  std::intptr_t DoModal(CDialog& dialog, std::uint32_t templateId, WindowHandle parent) override;
+  void EndDialog(WindowHandle dialog, std::intptr_t result) override;
+  DialogControls& Controls() override { return controls; }
+
+  // Pumps until a quit request; when the queue runs dry, `onIdle` acts as the
+  // user. Returns the quit code, or -1 when the queue is empty, no quit was
+  // asked for and there is no user to act (a real loop would wait forever).
+  int RunMessageLoop(CWinApp& app) override;
+  void PostQuit(int exitCode) override;
+  std::uint32_t RegisterWindowMessage(const char* name) override;
+
+  // --- The test's side ---
+  SimPlatform& sim() { return sim_; }
+  const SimWindow* Window(WindowHandle window) const;
+  // A live window by title; 0 when none.
+  WindowHandle FindByTitle(const std::string& title) const;
+  int LiveWindows() const;
+  // Delivers the posted messages, each offered to the application's filter
+  // first; returns how many were taken from the queue.
+  int Pump();
+  // Moves the platform's clock on, firing multimedia timers, window timers
+  // (queued WM_TIMER) and pumping the queue after every millisecond.
+  void Advance(std::uint32_t ms);
+  bool HasTimer(WindowHandle window, std::uint32_t id) const;
+
+  // The program's menu resources, loaded through the simulated menus.
+  void RegisterMenu(std::uint32_t resourceId, const MenuTemplatePopup* popups, std::size_t count);
+  // Controls that dialogs of a template start with.
+  void RegisterDialogTemplate(std::uint32_t templateId, std::vector<ControlSpec> controls);
+  void AddBitmap(std::uint32_t resourceId, Size size) { bitmaps_[resourceId] = size; }
+  int LiveBitmaps() const { return static_cast<int>(liveBitmaps_.size()); }
+
+  // The user, on a dialog's controls: the control changes as the system
+  // would change it, then the dialog gets the notification.
+  void Click(WindowHandle dialog, int id);
+  void Type(WindowHandle dialog, int id, const char* text);
+  void DragSlider(WindowHandle dialog, int id, int position);
+  void SpinUpDown(WindowHandle dialog, int id, int delta);
+
+  SimDialogControls controls;
+  std::vector<SimDialogRun> dialogRuns;
+  // The user while a modal dialog is up (after its initialisation). A dialog
+  // still open when it returns is closed as with Esc.
+  std::function<void(SimWindowHost&, CDialog&)> onDialog;
+  std::function<bool()> onIdle;
+  std::vector<SimPaint> paints;
+  // Refuses the creation of matching windows (as the system might).
+  std::function<bool(const WindowCreateParams&)> refuseCreate;
+  bool failMemoryContext = false;
+  bool quitPosted = false;
+  int quitCode = 0;
+  Rect workArea{0, 0, 1280, 994};
+  Rect screen{0, 0, 1280, 1024};
+
+ private:
+  struct WindowTimer {
+    WindowHandle window;
+    std::uint32_t id;
+    std::uint32_t interval;
+    std::uint32_t nextDue;
+  };
+  WindowHandle NewWindow(CWnd& wnd, SimWindow record);
+  LResult Deliver(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam);
+  LResult FromSystem(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam);
+  void DeliverQueued(const Msg& msg);
+  void SendDestroy(WindowHandle window);
+  void SendNcDestroy(WindowHandle window);
+  std::vector<WindowHandle> ChildrenOf(WindowHandle window) const;
+  SimWindow* Find(WindowHandle window);
+
+  SimPlatform& sim_;
+  CWinApp* app_ = nullptr;
+  std::map<WindowHandle, SimWindow> windows_;
+  std::vector<WindowTimer> timers_;
+  std::map<std::uint32_t, std::vector<ControlSpec>> templates_;
+  std::map<std::uint32_t, Size> bitmaps_;
+  std::map<BitmapHandle, std::uint32_t> liveBitmaps_;
+  std::map<std::string, std::uint32_t> registered_;
+  WindowHandle nextWindow_ = 0x20000;
+  BitmapHandle nextBitmap_ = 0xB000;
+  int depth_ = 0;
+  int pumpDepth_ = -1;
+};
+
+}  // namespace qv::sim
