@@ -1,0 +1,67 @@
+// The notification icon's record and shell calls, serialised between threads.
+#include "shell/notify_icon.h"
+
+#include "platform/constants.h"
+#include "platform/text.h"
+#include "shell/shell_constants.h"
+
+namespace qv {
+
+NotifyIcon::~NotifyIcon() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (record_.icon != 0) shell_.DestroyIcon(record_.icon);
+  record_.icon = 0;
+}
+
+void NotifyIcon::LoadPicture(std::uint32_t picture) {
+  if (record_.icon != 0) shell_.DestroyIcon(record_.icon);
+  record_.icon = shell_.LoadSmallIcon(picture);
+  picture_ = picture;
+}
+
+void NotifyIcon::AddNotifyIcon(WindowHandle window, std::uint32_t picture) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  record_.size = 88;
+  record_.window = window;
+  record_.id = 1;
+  record_.flags = kNifMessage | kNifIcon | kNifTip;
+  record_.callbackMessage = kWmNotifyIcon;
+  CopyText(record_.tip, kAppTitle);
+  LoadPicture(picture);
+  // A refusal is not reported; the icon counts as present so that later
+  // changes and the removal still go to the shell.
+  shell_.NotifyIcon(NotifyOp::Add, record_);
+  present_ = true;
+}
+
+void NotifyIcon::SetNotifyIcon(std::uint32_t picture) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (!present_) return;
+  LoadPicture(picture);
+  shell_.NotifyIcon(NotifyOp::Modify, record_);
+}
+
+void NotifyIcon::RemoveNotifyIcon() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (!present_) return;
+  shell_.NotifyIcon(NotifyOp::Delete, record_);
+  present_ = false;
+}
+
+void NotifyIcon::AddAgain() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (!present_) return;
+  shell_.NotifyIcon(NotifyOp::Add, record_);
+}
+
+std::uint32_t NotifyIcon::picture() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return picture_;
+}
+
+bool NotifyIcon::present() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return present_;
+}
+
+}  // namespace qv

@@ -1,0 +1,76 @@
+// Start and end of the resident program.
+#include "shell/quorvantix_app.h"
+
+#include "platform/constants.h"
+#include "shell/about_dlg.h"
+#include "shell/command_line.h"
+#include "shell/shell_constants.h"
+
+namespace qv {
+
+CQuorvantixApp::CQuorvantixApp(WindowHost& host) : CWinApp(host, kAppTitle) {}
+
+CQuorvantixApp::~CQuorvantixApp() = default;
+
+bool CQuorvantixApp::StartApplication() {
+  Process& process = host().platform().process;
+  // 1. Another copy runs: end silently, touching nothing of it.
+  if (process.MutexExists(kInstanceMutexName)) return false;
+  // 2. Hold the mutex for the life of the process. Should the system refuse,
+  // this copy still runs; it just does not keep a later one out.
+  static_cast<void>(process.CreateInstanceMutex(kInstanceMutexName));
+  // 3. The splash, before any other window exists.
+  ShowStartupSplash();
+  // 4. The profile root.
+  SetRegistryKey(kMakerKey);
+  // 5. and 6. The frame with its view; the view starts as its first update.
+  frame_ = std::make_unique<CMainFrame>(host(), *this);
+  view_ = std::make_unique<CQuorvantixView>(host());
+  if (!Succeeded(frame_->LoadFrame(CMainFrame::CreateParams(), view_.get()))) return false;
+  m_pMainWnd = frame_.get();
+  frame_->InitialUpdateFrame();
+  // 7. Showing the frame puts nothing on the screen: it has no size.
+  frame_->ShowWindow(kSwShow);
+  frame_->UpdateWindow();
+  return true;
+}
+
+void CQuorvantixApp::ExitApplication() { host().platform().process.ReleaseInstanceMutex(); }
+
+int CQuorvantixApp::ExitInstance() {
+  ExitApplication();
+  return CWinApp::ExitInstance();
+}
+
+bool CQuorvantixApp::PreTranslateMessage(Msg& msg) {
+  if (SplashTakesMessage(msg)) return true;
+  return CWinApp::PreTranslateMessage(msg);
+}
+
+void CQuorvantixApp::OnAppAbout() {
+  CAboutDlg about(host(), m_pMainWnd);
+  about.DoModal();
+}
+
+bool CQuorvantixApp::DispatchOwnCommands(std::uint32_t id, std::uint32_t code, void* extra,
+                                         CmdHandlerInfo* handlerInfo) {
+  static constexpr CommandMapEntry<CQuorvantixApp> kMap[] = {
+      OnCommandEntry(ID_APP_ABOUT, &CQuorvantixApp::OnAppAbout),
+  };
+  if (DispatchCommandMap(*this, kMap, id, code, extra, handlerInfo)) return true;
+  return CWinApp::DispatchOwnCommands(id, code, extra, handlerInfo);
+}
+
+void CQuorvantixApp::ShowStartupSplash() {
+  CommandLineInfo commandLine;
+  ParseCommandLine(m_args, commandLine);
+  // The splash window is not part of the program yet; when it is, this is
+  // where it is enabled with commandLine.showSplash and shown with no parent.
+}
+
+bool CQuorvantixApp::SplashTakesMessage(Msg&) {
+  // The splash window's filter goes here, before the framework's own.
+  return false;
+}
+
+}  // namespace qv

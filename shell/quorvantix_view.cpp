@@ -1,0 +1,209 @@
+// The view's start-up, the icon's messages, pause and resume, the menus and
+// the help command.
+#include "shell/quorvantix_view.h"
+
+#include <string>
+
+#include "platform/constants.h"
+#include "shell/program_dir.h"
+#include "shell/shell_constants.h"
+
+namespace qv {
+namespace {
+
+// Owner of a menu loaded from the resources.
+class LoadedMenu {
+ public:
+  LoadedMenu(Menus& menus, std::uint32_t resourceId)
+      : menus_(menus), menu_(menus.LoadMenuResource(resourceId)) {}
+  ~LoadedMenu() {
+    if (menu_ != 0) menus_.DestroyMenu(menu_);
+  }
+  LoadedMenu(const LoadedMenu&) = delete;
+  LoadedMenu& operator=(const LoadedMenu&) = delete;
+  MenuHandle get() const { return menu_; }
+
+ private:
+  Menus& menus_;
+  MenuHandle menu_;
+};
+
+}  // namespace
+
+CQuorvantixView::CQuorvantixView(WindowHost& host)
+    : CView(host),
+      engine(host.platform(), *this),
+      favorites(host.platform()),
+      icon(host.platform().shell),
+      taskbarCreated_(host.RegisterWindowMessage(kTaskbarCreatedMessage)) {}
+
+CQuorvantixView::~CQuorvantixView() {
+  // Normally the window is gone by now; if not, the timer must not call
+  // into an engine that is going away.
+  if (GetSafeHwnd() != 0) StopAndRemoveIcon();
+}
+
+void CQuorvantixView::OnInitialUpdate() { StartView(); }
+
+void CQuorvantixView::StartView() {
+  // 1. The framework's own first update.
+  CView::OnInitialUpdate();
+
+  // 2. The program's folder, with its trailing separator.
+  char modulePath[kMaxPath] = {};
+  if (!Succeeded(platform().process.ModulePath(modulePath, sizeof modulePath))) modulePath[0] = '\0';
+  ProgramDirOf(modulePath, programDir, sizeof programDir);
+
+  // 3. The engine reaches this view through the host reference it was made
+  // with; the window that its favourites command goes to is noted here.
+  mainWindow_.store(host().ParentOf(GetSafeHwnd()));
+
+  // 4. to 6. Engine reset, settings and derived limits, button tables.
+  engine.ResetMotion();
+  engine.LoadSettings();
+  engine.DeriveCaps();
+  engine.ResetButtonTables();
+
+  // 8. The icon, showing that polling runs.
+  icon.AddNotifyIcon(GetSafeHwnd(), ICON_ACTIVE);
+
+  // 9. View state.
+  timerRunning.store(1);
+  padError.store(0);
+  configOpen = 0;
+  engine.state.RepeatDeadline = 0;
+
+  // 10. Only Windows 95 itself (9x family, version 4.0) lacks the wheel
+  // message that the scroll paths use.
+  const std::uint32_t version = platform().process.VersionWord();
+  engine.state.LegacyWheel = ((version & kVersion9xBit) != 0 && (version & 0xFFFFu) <= 4) ? 1 : 0;
+
+  // 11. The desktop's icon view: first child of the first child of "Progman".
+  WindowSystem& windows = platform().windows;
+  const WindowHandle progman = windows.FindWindowByClass("Progman");
+  const WindowHandle defView = progman != 0 ? windows.FirstChild(progman) : 0;
+  engine.state.DesktopListView = defView != 0 ? windows.FirstChild(defView) : 0;
+
+  // 12. Where the favourites are.
+  favorites.ReadFavoritesFolder();
+
+  // 7., started last: the first ticks then find the icon, the view state and
+  // both platform facts in place, and a tick that stops itself at once (no
+  // pad) is not overwritten by the state set above.
+  if (engine.StartPolling() == 0) {
+    timerRunning.store(0);
+    platform().dialogs.MessageBox(MainWindow(), kTimerFailureText, kAppTitle,
+                                  kMbOk | kMbIconExclamation);
+    platform().windows.PostMessage(MainWindow(), kWmClose, 0, 0);
+  }
+}
+
+void CQuorvantixView::TogglePolling() {
+  if (configOpen == 1 || padError.load() == 1) return;
+  if (timerRunning.load() == 1) {
+    // No tick runs after StopPolling returns, so the latches end here alone.
+    engine.StopPolling();
+    timerRunning.store(0);
+    engine.ReleaseLatchedButtons();
+    engine.FlushKeyUps();
+    SetNotifyIcon(ICON_PAUSED);
+    return;
+  }
+  // State and picture first, so that a first tick that stops itself (the
+  // pad gone meanwhile) has the last word.
+  timerRunning.store(1);
+  SetNotifyIcon(ICON_ACTIVE);
+  if (engine.StartPolling() == 0) {
+    // No timer to be had: stay paused, and say so with the picture; another
+    // double click tries again.
+    timerRunning.store(0);
+    SetNotifyIcon(ICON_PAUSED);
+  }
+}
+
+LResult CQuorvantixView::OnNotifyIcon(WParam, LParam lParam) {
+  const std::uint32_t mouseMessage = static_cast<std::uint32_t>(lParam);
+  if (mouseMessage == kWmLButtonDblClk)
+    TogglePolling();
+  else if (mouseMessage == kWmRButtonDown)
+    OpenPopUpMenu();
+  return 0;
+}
+
+void CQuorvantixView::OpenPopUpMenu() {
+  Point where;
+  platform().windows.GetCursorPos(where);
+  platform().windows.SetForegroundWindow(GetSafeHwnd());
+  LoadedMenu menu(platform().menus, IDR_POPUP_MENU);
+  if (menu.get() == 0) return;
+  const MenuHandle popup = platform().menus.SubMenu(menu.get(), 0);
+  if (popup == 0) return;
+  host().TrackPopupMenu(popup, kTpmLeftAlign | kTpmRightButton, where, MainWindow());
+}
+
+void CQuorvantixView::OnFavorites() {
+  Point where;
+  platform().windows.GetCursorPos(where);
+  favorites.BuildFavoritesMenu();
+  platform().windows.SetForegroundWindow(GetSafeHwnd());
+  host().TrackPopupMenu(favorites.menu(), kTpmLeftAlign | kTpmLeftButton, where, GetSafeHwnd());
+}
+
+void CQuorvantixView::OnHelpContents() {
+  const std::string file = std::string(programDir) + kHelpFileName;
+  platform().dialogs.WinHelp(GetSafeHwnd(), file.c_str(), kHelpFinder, 0);
+}
+
+void CQuorvantixView::OnUpdateSetup(CCmdUI* commandUI) { commandUI->Enable(configOpen == 0); }
+
+void CQuorvantixView::OnTaskbarCreated() { icon.AddAgain(); }
+
+void CQuorvantixView::SetNotifyIcon(std::uint32_t picture) { icon.SetNotifyIcon(picture); }
+
+void CQuorvantixView::PollingStoppedByTick(bool stoppedByPadError) {
+  timerRunning.store(0);
+  padError.store(stoppedByPadError ? 1 : 0);
+}
+
+bool CQuorvantixView::OnCmdMsg(std::uint32_t id, std::uint32_t code, void* extra,
+                               CmdHandlerInfo* handlerInfo) {
+  // The favourites items go before the view's own table.
+  if (favorites.DispatchFavoriteCommand(id, code, handlerInfo != nullptr, MainWindow())) return true;
+  return CView::OnCmdMsg(id, code, extra, handlerInfo);
+}
+
+bool CQuorvantixView::DispatchOwnCommands(std::uint32_t id, std::uint32_t code, void* extra,
+                                          CmdHandlerInfo* handlerInfo) {
+  static constexpr CommandMapEntry<CQuorvantixView> kMap[] = {
+      OnCommandEntry(ID_HELP_CONTENTS, &CQuorvantixView::OnHelpContents),
+      OnCommandEntry(ID_FAVORITES, &CQuorvantixView::OnFavorites),
+      OnUpdateEntry(ID_SETUP, &CQuorvantixView::OnUpdateSetup),
+      OnUpdateEntry(ID_APP_EXIT, &CQuorvantixView::OnUpdateSetup),
+  };
+  if (DispatchCommandMap(*this, kMap, id, code, extra, handlerInfo)) return true;
+  return CView::DispatchOwnCommands(id, code, extra, handlerInfo);
+}
+
+LResult CQuorvantixView::WindowProc(std::uint32_t message, WParam wParam, LParam lParam) {
+  if (message == kWmNotifyIcon) return OnNotifyIcon(wParam, lParam);
+  if (taskbarCreated_ != 0 && message == taskbarCreated_) {
+    OnTaskbarCreated();
+    return 0;
+  }
+  return CView::WindowProc(message, wParam, lParam);
+}
+
+void CQuorvantixView::OnDestroy() {
+  CView::OnDestroy();
+  StopAndRemoveIcon();
+}
+
+void CQuorvantixView::StopAndRemoveIcon() {
+  // StopPolling kills the timer when one exists and, either way, waits for
+  // a tick still in progress.
+  engine.StopPolling();
+  timerRunning.store(0);
+  icon.RemoveNotifyIcon();
+}
+
+}  // namespace qv

@@ -1,0 +1,74 @@
+// Entry point of the resident program on Windows: the real platform, the
+// framework's Win32 host and the application object. The scripted test
+// build (QV_SCRIPTED_PAD) takes its pad samples from the file named by the
+// environment variable QV_PAD_SCRIPT instead of the system's joystick.
+#include "platform/win32/win32_api.h"
+
+// The framework's operations are named after the system's functions, which
+// the headers would rename to their A forms.
+#undef DefWindowProc
+#undef LoadBitmap
+#undef RegisterWindowMessage
+
+#include <string>
+#include <vector>
+
+#include "framework/win32/win32_window_host.h"
+#include "platform/win32/win32_platform.h"
+#include "shell/command_line.h"
+#include "shell/quorvantix_app.h"
+
+#ifdef QV_SCRIPTED_PAD
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/script/pad_script.h"
+#include "platform/win32/win32_timer.h"
+#endif
+
+namespace {
+
+// The command line after the program's name, which may be quoted.
+const char* ArgumentsText() {
+  const char* text = ::GetCommandLineA();
+  if (*text == '"') {
+    ++text;
+    while (*text != '\0' && *text != '"') ++text;
+    if (*text == '"') ++text;
+  } else {
+    while (*text != '\0' && *text != ' ' && *text != '\t') ++text;
+  }
+  return text;
+}
+
+int RunProgram(qv::Joystick* joystick) {
+  qv::Win32Platform system(joystick);
+  qv::Win32WindowHost host(system.platform());
+  qv::CQuorvantixApp app(host);
+  app.m_args = qv::SplitCommandLine(ArgumentsText());
+  return app.Run();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+#ifdef QV_SCRIPTED_PAD
+  const char* path = std::getenv("QV_PAD_SCRIPT");
+  if (path == nullptr || *path == '\0') {
+    std::fprintf(stderr, "QV_PAD_SCRIPT names no pad script\n");
+    return 3;
+  }
+  qv::PadScript script;
+  qv::PadScriptError error;
+  if (!qv::Succeeded(qv::LoadPadScript(path, script, error))) {
+    std::fprintf(stderr, "%s: %s\n", path, qv::Describe(error).c_str());
+    return 3;
+  }
+  // The script's clock; the program's own timer lives inside the platform.
+  qv::Win32MultimediaTimer clock;
+  qv::ScriptedJoystick joystick(std::move(script), clock);
+  return RunProgram(&joystick);
+#else
+  return RunProgram(nullptr);
+#endif
+}
