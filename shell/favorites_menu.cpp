@@ -152,12 +152,10 @@ void FavoritesMenu::AddFavoritesFolder(MenuHandle parentMenu, MenuTexts& parentT
   parentTexts.insert(parentTexts.begin() + p, name);
 }
 
-bool FavoritesMenu::TrackFavoritesMenu(Point where, WindowHandle owner) {
+bool FavoritesMenu::TrackFavoritesMenu(const std::function<bool(MenuHandle)>& track) {
   if (tracking_ || !favoritesMenu_) return false;
   tracking_ = true;
-  platform_.windows.SetForegroundWindow(owner);
-  const bool tracked =
-      platform_.menus.TrackPopupMenu(favoritesMenu_, kTpmLeftAlign | kTpmLeftButton, where, owner);
+  const bool tracked = track(favoritesMenu_);
   tracking_ = false;
   return tracked;
 }

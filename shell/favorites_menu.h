@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,11 +34,11 @@ class FavoritesMenu {
   // Rebuilds the menu from the folder. Does nothing while the menu is being
   // tracked, so that the open menu is never destroyed under the user.
   void BuildFavoritesMenu();
-  // Brings `owner` to the foreground and tracks the menu at `where` (left
-  // edge there, left button) until it closes. A call made while the menu is
-  // already being tracked (a favourites command posted by the pad reaches the
-  // window during tracking) is ignored and returns false.
-  bool TrackFavoritesMenu(Point where, WindowHandle owner);
+  // Runs `track`, which tracks menu() for the view until it closes, with the
+  // menu marked as being tracked. A call made while it already is (a
+  // favourites command posted by the pad reaches the view during tracking) is
+  // ignored and returns false; so is one before the first build.
+  bool TrackFavoritesMenu(const std::function<bool(MenuHandle)>& track);
   // Takes a command of the menu: true when `commandId` is one of its items
   // (opened through the shell when `notificationCode` is 0). `probe` is true
   // when the caller only asks whether a handler exists; then nothing matches.

@@ -66,40 +66,52 @@ TEST_F(FavoritesDispatchTest, AShellFailureIsNotReported) {
   EXPECT_EQ(sim.log.Count(sim::EffectKind::MessageBox), 0u);
 }
 
-TEST_F(FavoritesDispatchTest, TrackingForegroundsTheOwnerAndTracksAtThePoint) {
-  EXPECT_TRUE(favorites.TrackFavoritesMenu(Point{40, 50}, kView));
-  const auto& all = sim.log.All();
-  ASSERT_EQ(all.size(), 2u);
-  EXPECT_EQ(all[0].kind, sim::EffectKind::Foreground);
-  EXPECT_EQ(all[0].window, kView);
-  EXPECT_EQ(all[1].kind, sim::EffectKind::TrackMenu);
-  EXPECT_EQ(all[1].window, kView);
-  EXPECT_EQ(all[1].a, static_cast<std::int64_t>(kTpmLeftAlign | kTpmLeftButton));
-  EXPECT_EQ(all[1].b, 40);
-  EXPECT_EQ(all[1].c, 50);
-  EXPECT_EQ(all[1].d, static_cast<std::int64_t>(favorites.menu()));
+class FavoritesTrackingTest : public FavoritesDispatchTest {
+ protected:
+  // What the view does on the favourites command.
+  bool OnFavorites() {
+    favorites.BuildFavoritesMenu();
+    return favorites.TrackFavoritesMenu([this](MenuHandle menu) {
+      return sim.menus.TrackPopupMenu(menu, kTpmLeftAlign | kTpmLeftButton, Point{3, 4}, kView);
+    });
+  }
+};
+
+TEST_F(FavoritesTrackingTest, TrackingRunsOnTheCurrentMenu) {
+  EXPECT_TRUE(OnFavorites());
+  const auto tracks = sim.log.Of(sim::EffectKind::TrackMenu);
+  ASSERT_EQ(tracks.size(), 1u);
+  EXPECT_EQ(tracks[0].d, static_cast<std::int64_t>(favorites.menu()));
   EXPECT_FALSE(favorites.tracking());
 }
 
-TEST_F(FavoritesDispatchTest, AFavouritesCommandDuringTrackingLeavesTheOpenMenuAlone) {
-  const MenuHandle open = favorites.menu();
+TEST_F(FavoritesTrackingTest, AFavouritesCommandDuringTrackingLeavesTheOpenMenuAlone) {
   bool nestedTracked = true;
-  sim.menus.onTrack = [&](MenuHandle, WindowHandle) {
-    // What the view does when the pad posts the favourites command while the
-    // menu's own loop runs.
-    favorites.BuildFavoritesMenu();
-    nestedTracked = favorites.TrackFavoritesMenu(Point{1, 1}, kView);
+  MenuHandle open = 0;
+  bool trackedMenuAlive = false;
+  sim.menus.onTrack = [&](MenuHandle menu, WindowHandle) {
+    open = menu;
+    nestedTracked = OnFavorites();  // the pad's command, taken by the menu's loop
+    trackedMenuAlive = sim.menus.Exists(menu);
   };
-  EXPECT_TRUE(favorites.TrackFavoritesMenu(Point{0, 0}, kView));
+  EXPECT_TRUE(OnFavorites());
   EXPECT_FALSE(nestedTracked);
+  EXPECT_TRUE(trackedMenuAlive);
   EXPECT_EQ(favorites.menu(), open);
-  EXPECT_TRUE(sim.menus.Exists(open));
   EXPECT_EQ(sim.log.Count(sim::EffectKind::TrackMenu), 1u);
 
   sim.menus.onTrack = nullptr;
-  favorites.BuildFavoritesMenu();  // after tracking, rebuilding works again
+  EXPECT_TRUE(OnFavorites());  // once closed, the next command rebuilds
   EXPECT_NE(favorites.menu(), open);
   EXPECT_FALSE(sim.menus.Exists(open));
+}
+
+TEST(FavoritesTracking, NothingToTrackBeforeTheFirstBuild) {
+  sim::SimPlatform sim;
+  FavoritesMenu favorites(sim.platform);
+  bool called = false;
+  EXPECT_FALSE(favorites.TrackFavoritesMenu([&](MenuHandle) { return called = true; }));
+  EXPECT_FALSE(called);
 }
 
 }  // namespace
