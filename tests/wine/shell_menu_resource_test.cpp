@@ -2,7 +2,7 @@
 // the pop-up menu with its seven items in the right Japanese text (read
 // through the wide functions, so this holds on a system whose code page is
 // not 932), the About dialog, the application title, the version record and
-// the manifest.
+// the manifest, the icons and the splash picture.
 #include <string>
 
 #include "platform/win32/unique_handle.h"
@@ -75,8 +75,19 @@ TEST_CASE(AboutDialogTitleAndStringsAreThere) {
   CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) != nullptr);
 }
 
+TEST_CASE(PicturesAreThere) {
+  ModuleOwner program = OpenProgram();
+  CHECK(program.valid());
+  if (!program) return;
+  for (WORD icon : {128, 129, 138}) {
+    if (!CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(icon), MAKEINTRESOURCEW(14)) !=
+               nullptr))
+      std::printf("  icon %u\n", icon);
+  }
+  CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(105), MAKEINTRESOURCEW(2)) != nullptr);
+}
+
 TEST_CASE(VersionRecordSaysOnePointSeven) {
-  const std::wstring path = qvtest::ResidentProgramPath();
   ModuleOwner program = OpenProgram();
   CHECK(program.valid());
   if (!program) return;

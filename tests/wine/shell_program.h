@@ -1,5 +1,5 @@
 // Where the shell's Windows-side tests find the resident program: built
-// beside them, in <build>/shell/win32/, with the test in <build>/tests/wine/.
+// at the top of the build folder, with the test in <build>/tests/wine/.
 #pragma once
 
 #include <string>
@@ -13,7 +13,7 @@ inline std::wstring ResidentProgramPath() {
   ::GetModuleFileNameW(nullptr, self, MAX_PATH);
   std::wstring dir(self);
   dir.erase(dir.find_last_of(L"\\/") + 1);
-  const std::wstring relative = dir + L"..\\..\\shell\\win32\\Quorvantix.exe";
+  const std::wstring relative = dir + L"..\\..\\Quorvantix.exe";
   wchar_t full[MAX_PATH] = {};
   ::GetFullPathNameW(relative.c_str(), MAX_PATH, full, nullptr);
   return full;
