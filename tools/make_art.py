@@ -28,30 +28,26 @@ LIME = (0, 255, 0)
 
 # --- icons -------------------------------------------------------------------
 #
-# Designed on a unit square and drawn at each size with hard edges: a dark
-# outline is the shape grown by one pixel, painted first.
+# The 32-pixel pictures are designed as shapes and drawn with hard edges: a
+# dark outline is the shape grown by one pixel, painted first. At 16 pixels
+# shapes turn to mush, so those pictures are placed pixel by pixel.
 
 
-def pad_shapes(s, small):
+def pad_shapes(s):
     """The game pad in the lower part of an s x s icon."""
     body = union(box(0.50 * s, 0.62 * s, 0.45 * s, 0.17 * s, 0.15 * s),
                  circle(0.23 * s, 0.78 * s, 0.17 * s),
                  circle(0.77 * s, 0.78 * s, 0.17 * s))
-    if small:
-        # At 16 pixels the cross is drawn pixel for pixel.
-        dpad = union(rect(2, 9, 7, 10), rect(4, 7, 5, 12))
-        buttons = [(circle(0.72 * s, 0.62 * s, 0.07 * s), BLUE)]
-    else:
-        dpad = union(rect(0.14 * s, 0.58 * s, 0.36 * s, 0.66 * s),
-                     rect(0.21 * s, 0.51 * s, 0.29 * s, 0.73 * s))
-        buttons = [(circle(0.67 * s, 0.67 * s, 0.055 * s), BLUE),
-                   (circle(0.80 * s, 0.58 * s, 0.055 * s), LIME)]
+    dpad = union(rect(0.14 * s, 0.58 * s, 0.36 * s, 0.66 * s),
+                 rect(0.21 * s, 0.51 * s, 0.29 * s, 0.73 * s))
+    buttons = [(circle(0.67 * s, 0.67 * s, 0.055 * s), BLUE),
+               (circle(0.80 * s, 0.58 * s, 0.055 * s), LIME)]
     return body, dpad, buttons
 
 
-def draw_pad(c, small):
+def draw_pad(c):
     s = c.width
-    body, dpad, buttons = pad_shapes(s, small)
+    body, dpad, buttons = pad_shapes(s)
     c.fill(body.grow(1.0), BLACK)
     c.fill(body, SILVER)
     # The grips are shaded, the top edge lit.
@@ -62,53 +58,126 @@ def draw_pad(c, small):
         c.fill(shape, colour)
 
 
-def draw_arrow(c, small):
+def draw_arrow(c):
     s = c.width
     # The pointer's classic outline, on a 12 x 19 grid, tip at the top left.
     grid = [(0, 0), (0, 15), (4, 11), (7, 18), (9, 17), (6, 10.5), (11, 10.5)]
-    k = s * (0.030 if not small else 0.034)
+    k = s * 0.030
     x0, y0 = 0.50 * s, 0.04 * s
     arrow = polygon([(x0 + gx * k * 1.25, y0 + gy * k * 1.25) for gx, gy in grid])
     c.fill(arrow.grow(1.0), BLACK)
     c.fill(arrow, RED)
 
 
-def draw_no_entry(c, small):
+def draw_no_entry(c):
     s = c.width
-    # Centred on a pixel centre (16) or corner (32) so that the disc is round.
-    cx, cy, r = (11.5, 5.5, 4.6) if small else (22.0, 10.0, 8.5)
+    # Centred on a pixel corner so that the disc is round.
+    cx, cy, r = 22.0, 10.0, 8.5
     c.fill(circle(cx, cy, r + 1.0), BLACK)
     c.fill(circle(cx, cy, r), RED)
-    bar = rect(cx - r * 0.68, cy - (0.09 if not small else 0.08) * s,
-               cx + r * 0.68, cy + (0.09 if not small else 0.08) * s)
-    c.fill(bar, WHITE)
+    c.fill(rect(cx - r * 0.68, cy - 0.09 * s, cx + r * 0.68, cy + 0.09 * s), WHITE)
 
 
-def draw_hand(c, small):
+def draw_hand(c):
     s = c.width
     # An open hand, palm towards the viewer, fingers up.
     u = s / 32.0
     ox, oy = 14.5 * u, 0.5 * u
-    if small:
-        parts = [rect(ox + 3 * u, oy + 9 * u, ox + 15 * u, oy + 20 * u, 3 * u)]
-        for fx, top in ((4.5, 3.5), (8.5, 1.5), (12.5, 3.0)):
-            parts.append(capsule(ox + fx * u, oy + top * u, ox + fx * u, oy + 12 * u, 1.9 * u))
-        parts.append(capsule(ox + 15.5 * u, oy + 9 * u, ox + 14 * u, oy + 15 * u, 1.9 * u))
-    else:
-        parts = [rect(ox + 3 * u, oy + 9 * u, ox + 15 * u, oy + 20 * u, 3 * u)]
-        for fx, top in ((4.4, 4.0), (7.4, 2.0), (10.4, 1.5), (13.4, 3.5)):
-            parts.append(capsule(ox + fx * u, oy + top * u, ox + fx * u, oy + 12 * u, 1.3 * u))
-        parts.append(capsule(ox + 16.8 * u, oy + 8.5 * u, ox + 14.5 * u, oy + 15 * u, 1.4 * u))
+    parts = [rect(ox + 3 * u, oy + 9 * u, ox + 15 * u, oy + 20 * u, 3 * u)]
+    for fx, top in ((4.4, 4.0), (7.4, 2.0), (10.4, 1.5), (13.4, 3.5)):
+        parts.append(capsule(ox + fx * u, oy + top * u, ox + fx * u, oy + 12 * u, 1.3 * u))
+    parts.append(capsule(ox + 16.8 * u, oy + 8.5 * u, ox + 14.5 * u, oy + 15 * u, 1.4 * u))
     hand = union(*parts)
     c.fill(hand.grow(1.0), BLACK)
     c.fill(hand, YELLOW)
 
 
-def icon(size, overlay):
-    c = Canvas(size, size, hard=True)
-    small = size <= 16
-    draw_pad(c, small)
-    overlay(c, small)
+PIXELS = {"#": BLACK, "s": SILVER, "g": GREY, "R": RED, "W": WHITE, "Y": YELLOW,
+          "B": BLUE, "L": LIME}
+
+PAD16 = [
+    "................",
+    "................",
+    "................",
+    "................",
+    "................",
+    "................",
+    "................",
+    "................",
+    "..############..",
+    ".#ssssssssssss#.",
+    "#ss#sssssssssLs#",
+    "#s###ssssssBsss#",
+    "#ss#sssssssssss#",
+    "#sggs######sggs#",
+    "#sggs#....#sggs#",
+    ".####......####.",
+]
+
+# Each overlay: its column and row on the pad, then its pixels ("." lets the
+# pad show through).
+ARROW16 = (7, 0, [
+    "#.......",
+    "##......",
+    "#R#.....",
+    "#RR#....",
+    "#RRR#...",
+    "#RRRR#..",
+    "#RRRRR#.",
+    "#RRRRRR#",
+    "#RRR####",
+    "#R#RR#..",
+    "##.#RR#.",
+    "#...#RR#",
+    ".....##.",
+])
+
+NO_ENTRY16 = (6, 0, [
+    "...####...",
+    ".##RRRR##.",
+    ".#RRRRRR#.",
+    "#RRRRRRRR#",
+    "#RWWWWWWR#",
+    "#RWWWWWWR#",
+    "#RRRRRRRR#",
+    ".#RRRRRR#.",
+    ".##RRRR##.",
+    "...####...",
+])
+
+HAND16 = (5, 0, [
+    ".....#.#...",
+    "....#Y#Y##.",
+    "...##Y#Y#Y#",
+    "..#Y#Y#Y#Y#",
+    "..#Y#Y#Y#Y#",
+    "#.#YYYYYYY#",
+    "#Y#YYYYYYY#",
+    "#YY#YYYYYY#",
+    ".#YYYYYYYY#",
+    "..#YYYYYY#.",
+    "...######..",
+])
+
+
+def pixel_icon(base, overlay):
+    c = Canvas(16, 16, hard=True)
+    ox, oy, rows = overlay
+    for y, row in enumerate(base):
+        for x, key in enumerate(row):
+            if key != ".":
+                c.px[y][x] = list(PIXELS[key]) + [255.0]
+    for y, row in enumerate(rows):
+        for x, key in enumerate(row):
+            if key != ".":
+                c.px[oy + y][ox + x] = list(PIXELS[key]) + [255.0]
+    return c
+
+
+def icon32(overlay):
+    c = Canvas(32, 32, hard=True)
+    draw_pad(c)
+    overlay(c)
     return c
 
 
@@ -269,9 +338,10 @@ def main():
         os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "resources")
     icons = os.path.join(out, "icons")
     os.makedirs(icons, exist_ok=True)
-    for name, overlay in (("active", draw_arrow), ("paused", draw_no_entry),
-                          ("holding", draw_hand)):
-        write_ico(os.path.join(icons, name + ".ico"), [icon(32, overlay), icon(16, overlay)])
+    for name, large, small in (("active", draw_arrow, ARROW16),
+                               ("paused", draw_no_entry, NO_ENTRY16),
+                               ("holding", draw_hand, HAND16)):
+        write_ico(os.path.join(icons, name + ".ico"), [icon32(large), pixel_icon(PAD16, small)])
     write_bmp8(os.path.join(out, "splash.bmp"), splash())
     return 0
 
