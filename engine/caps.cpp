@@ -41,10 +41,13 @@ void Engine::DeriveCaps() {
     caps.HasZ = (joy.caps & kJoyCapsHasZ) ? 1 : 0;
     caps.HasPOV = (joy.caps & kJoyCapsHasPov) ? 1 : 0;
     if (!caps.HasZ) settings.Zaxis = 0;
+    caps.NoPad = 0;
   } else {
-    // No pad there: nothing fires, and only the very ends of the widest
-    // possible range would count as pushed. The throttle option is kept as
-    // stored, since this pad's real capabilities are unknown.
+    // No pad there: no button fires and, through NoPad, no stick position
+    // counts as pushed (the limits alone would still let X = 0 count as
+    // left). The throttle option is kept as stored: this pad's real
+    // capabilities are unknown, and a pad missing at start-up should not
+    // cost the user the option.
     caps.ButtonCount = 0;
     caps.LeftLimit = 0;
     caps.RightLimit = 0xFFFFFFFFu;
@@ -52,6 +55,7 @@ void Engine::DeriveCaps() {
     caps.DownLimit = 0xFFFFFFFFu;
     caps.HasZ = 0;
     caps.HasPOV = 0;
+    caps.NoPad = 1;
   }
 
   masks = StickMasks{};

@@ -66,6 +66,9 @@ struct PadCaps {
   std::uint32_t DownLimit = 0;
   std::int32_t HasZ = 0;
   std::int32_t HasPOV = 0;
+  // 1 when the capability query failed: no stick position counts as pushed
+  // (no pair of limits could say that for both ends of an axis).
+  std::int32_t NoPad = 0;
 };
 
 struct StickMasks {

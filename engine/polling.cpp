@@ -162,8 +162,8 @@ void Engine::PollTick() {
     state.RepeatDeadline = 0;
   } else {
     bool xActive = false;
-    const bool left = x <= caps.LeftLimit;
-    if (left || x >= caps.RightLimit) {
+    const bool left = !caps.NoPad && x <= caps.LeftLimit;
+    if (left || (!caps.NoPad && x >= caps.RightLimit)) {
       if (settings.CursorSoundOn && (state.MotionFlags & (kXNow | kYNow)) == 0 &&
           (mask & masks.WheelStickMask) == 0)
         PlayCursorSound(settings.CursorSoundOnFile);
@@ -184,8 +184,8 @@ void Engine::PollTick() {
       state.MotionFlags &= ~kXNow;
     }
 
-    const bool up = y <= caps.UpLimit;
-    if (up || y >= caps.DownLimit) {
+    const bool up = !caps.NoPad && y <= caps.UpLimit;
+    if (up || (!caps.NoPad && y >= caps.DownLimit)) {
       if (settings.CursorSoundOn && (state.MotionFlags & (kXNow | kYNow)) == 0)
         PlayCursorSound(settings.CursorSoundOnFile);
       state.MotionFlags |= kYNow | kYSinceStop;
