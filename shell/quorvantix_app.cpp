@@ -5,6 +5,7 @@
 #include "shell/about_dlg.h"
 #include "shell/command_line.h"
 #include "shell/shell_constants.h"
+#include "shell/splash_wnd.h"
 
 namespace qv {
 
@@ -64,13 +65,10 @@ bool CQuorvantixApp::DispatchOwnCommands(std::uint32_t id, std::uint32_t code, v
 void CQuorvantixApp::ShowStartupSplash() {
   CommandLineInfo commandLine;
   ParseCommandLine(m_args, commandLine);
-  // The splash window is not part of the program yet; when it is, this is
-  // where it is enabled with commandLine.showSplash and shown with no parent.
+  CSplashWnd::EnableSplashScreen(commandLine.showSplash);
+  CSplashWnd::ShowSplashScreen(host(), nullptr);
 }
 
-bool CQuorvantixApp::SplashTakesMessage(Msg&) {
-  // The splash window's filter goes here, before the framework's own.
-  return false;
-}
+bool CQuorvantixApp::SplashTakesMessage(Msg& msg) { return CSplashWnd::PreTranslateAppMessage(msg); }
 
 }  // namespace qv
