@@ -61,6 +61,33 @@ void BuildAtLimit(benchmark::State& state) {
 }
 BENCHMARK(BuildAtLimit)->ArgName("descending")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// The worst case for finding insertion points: all 1000 files in the root,
+// each new one sorting before every one already placed.
+void BuildFlatAtLimit(benchmark::State& state) {
+  auto sim = std::make_unique<sim::SimPlatform>();
+  sim->registry.PutString(Hive::CurrentUser, kShellFolders, "Favorites", "C:\\Fav");
+  char name[64];
+  for (int k = FAVORITE_ITEMS_MAX - 1; k >= 0; --k) {
+    std::snprintf(name, sizeof name, "C:\\Fav\\Link %04d.url", k);
+    sim->files.AddFile(name);
+  }
+  auto favorites = std::make_unique<FavoritesMenu>(sim->platform);
+  if (favorites->ReadFavoritesFolder() != 1) {
+    state.SkipWithError("the registry names no favourites folder");
+    return;
+  }
+  for (auto _ : state) {
+    favorites->BuildFavoritesMenu();
+    benchmark::DoNotOptimize(favorites->menu());
+  }
+  if (favorites->itemCount() != FAVORITE_ITEMS_MAX) {
+    state.SkipWithError("the folder did not fill the menu to its limit");
+    return;
+  }
+  state.SetItemsProcessed(state.iterations() * favorites->itemCount());
+}
+BENCHMARK(BuildFlatAtLimit)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace qv
 
