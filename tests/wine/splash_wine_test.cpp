@@ -42,23 +42,23 @@ struct Search {
   HWND found;
 };
 
+BOOL CALLBACK MatchSplash(HWND window, LPARAM param) {
+  auto* s = reinterpret_cast<Search*>(param);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  RECT r{};
+  if (owner == s->process && ::IsWindowVisible(window) && ::GetWindowRect(window, &r) &&
+      r.right - r.left == 320 && r.bottom - r.top == 240) {
+    s->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 // A visible top-level window of the process the size of the picture.
 HWND SplashOf(DWORD process) {
   Search search{process, nullptr};
-  ::EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        RECT r{};
-        if (owner == s->process && ::IsWindowVisible(window) && ::GetWindowRect(window, &r) &&
-            r.right - r.left == 320 && r.bottom - r.top == 240) {
-          s->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ::EnumWindows(&MatchSplash, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
