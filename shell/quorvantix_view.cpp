@@ -144,9 +144,14 @@ void CQuorvantixView::OpenPopUpMenu() {
 void CQuorvantixView::OnFavorites() {
   Point where;
   platform().windows.GetCursorPos(where);
+  // While the menu is open, a second favourites command (the pad's, taken by
+  // the menu's own loop) neither rebuilds nor tracks it again.
+  if (favorites.tracking()) return;
   favorites.BuildFavoritesMenu();
   platform().windows.SetForegroundWindow(GetSafeHwnd());
-  host().TrackPopupMenu(favorites.menu(), kTpmLeftAlign | kTpmLeftButton, where, GetSafeHwnd());
+  favorites.TrackFavoritesMenu([&](MenuHandle menu) {
+    return host().TrackPopupMenu(menu, kTpmLeftAlign | kTpmLeftButton, where, GetSafeHwnd());
+  });
 }
 
 void CQuorvantixView::OnHelpContents() {
