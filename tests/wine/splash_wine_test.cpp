@@ -174,6 +174,48 @@ TEST_CASE(TheSplashShowsCentredForAboutTwoSeconds) {
   Stop(program);
 }
 
+TEST_CASE(AClickClosesTheSplashEarly) {
+  // The splash cannot exist before the process does, so its own timer
+  // cannot close it before `launched` + 2000 ms: gone sooner means the
+  // click closed it.
+  const DWORD launched = ::GetTickCount();
+  Program program = Start(L"");
+  CHECK(program.ok);
+  if (!program.ok) return;
+  HWND splash = nullptr;
+  while (!splash && ::GetTickCount() - launched < 30000) {
+    splash = SplashOf(program.id);
+    if (!splash) ::Sleep(10);
+  }
+  CHECK(splash != nullptr);
+  if (!splash) {
+    Stop(program);
+    return;
+  }
+  RECT rect{};
+  ::GetWindowRect(splash, &rect);
+  ::SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  INPUT click[2] = {};
+  click[0].type = click[1].type = INPUT_MOUSE;
+  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  const DWORD clicked = ::GetTickCount();
+  ::SendInput(2, click, sizeof(INPUT));
+  while (::IsWindow(splash) && ::IsWindowVisible(splash) && ::GetTickCount() - clicked < 5000)
+    ::Sleep(5);
+  const DWORD gone = ::GetTickCount();
+  CHECK(!::IsWindow(splash) || !::IsWindowVisible(splash));
+  std::printf("  splash found %lu ms after launch, gone %lu ms after the click\n",
+              static_cast<unsigned long>(clicked - launched), static_cast<unsigned long>(gone - clicked));
+  if (clicked - launched < 1500) {
+    CHECK(gone - launched < 2000);
+  } else {
+    std::printf("  (found too late to tell the click from the timer)\n");
+  }
+  CHECK_EQ(::WaitForSingleObject(program.process.get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
+  Stop(program);
+}
+
 TEST_CASE(EmbeddingStartsWithoutSplash) {
   Program program = Start(L" /Embedding");
   CHECK(program.ok);
