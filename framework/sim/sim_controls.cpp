@@ -16,10 +16,10 @@ SimControl& SimDialogControls::At(WindowHandle dialog, int id) {
   return control;
 }
 
-void SimDialogControls::Create(WindowHandle dialog, const ControlSpec& spec) {
-  SimControl& control = At(dialog, spec.id);
-  control.kind = spec.kind;
-  control.text = spec.text != nullptr ? spec.text : "";
+void SimDialogControls::Create(WindowHandle dialog, const ControlSpec& entry) {
+  SimControl& control = At(dialog, entry.id);
+  control.kind = entry.kind;
+  control.text = entry.text != nullptr ? entry.text : "";
 }
 
 void SimDialogControls::Forget(WindowHandle dialog) {

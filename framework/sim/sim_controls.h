@@ -58,7 +58,7 @@ class SimDialogControls final : public DialogControls {
   SimControl& At(WindowHandle dialog, int id);
   bool Has(WindowHandle dialog, int id) const { return controls_.count({dialog, id}) != 0; }
   int Focus(WindowHandle dialog) const;
-  void Create(WindowHandle dialog, const ControlSpec& spec);
+  void Create(WindowHandle dialog, const ControlSpec& entry);
   void Forget(WindowHandle dialog);
 
  private:

@@ -332,7 +332,7 @@ std::intptr_t SimWindowHost::DoModal(CDialog& dialog, std::uint32_t templateId,
   const WindowHandle handle = NewWindow(dialog, std::move(record));
   auto it = templates_.find(templateId);
   if (it != templates_.end())
-    for (const ControlSpec& spec : it->second) controls.Create(handle, spec);
+    for (const ControlSpec& entry : it->second) controls.Create(handle, entry);
   const std::size_t run = dialogRuns.size();
   dialogRuns.push_back(SimDialogRun{templateId, parent, handle, 0, false});
 
@@ -397,8 +397,8 @@ void SimWindowHost::RegisterMenu(std::uint32_t resourceId, const MenuTemplatePop
 }
 
 void SimWindowHost::RegisterDialogTemplate(std::uint32_t templateId,
-                                           std::vector<ControlSpec> specs) {
-  templates_[templateId] = std::move(specs);
+                                           std::vector<ControlSpec> entries) {
+  templates_[templateId] = std::move(entries);
 }
 
 void SimWindowHost::Click(WindowHandle dialog, int id) {
