@@ -28,12 +28,6 @@ std::string TempFolder() {
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
-struct ModuleTraits {
-  using Handle = HMODULE;
-  static Handle Invalid() noexcept { return nullptr; }
-  static void Close(Handle h) noexcept { ::FreeLibrary(h); }
-};
-
 struct WindowDcTraits {
   using Handle = HDC;
   static Handle Invalid() noexcept { return nullptr; }

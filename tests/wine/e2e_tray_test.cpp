@@ -1,0 +1,322 @@
+// End to end under Wine, on a virtual desktop with a task bar: the program's
+// icon appears in the notification area and changes picture with the
+// polling state (running, latched in hold mode, paused by a double click on
+// the icon); the right button on the icon opens the pop-up menu, whose About
+// command shows the About dialog; ending the program removes the icon.
+// Screenshots go to the artefacts folder.
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "tests/wine/check.h"
+#include "tests/wine/e2e/e2e_support.h"
+
+namespace {
+
+using namespace qv::e2e;
+
+// Wine gives a desktop of this name a task bar with a notification area.
+constexpr const wchar_t* kDesktopName = L"shell";
+constexpr const char* kDesktopSize = "1024x768";
+
+struct ModuleTraits {
+  using Handle = HMODULE;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::FreeLibrary(h); }
+};
+struct MemoryDcTraits {
+  using Handle = HDC;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::DeleteDC(h); }
+};
+struct GdiObjectTraits {
+  using Handle = HGDIOBJ;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::DeleteObject(h); }
+};
+
+enum Picture { kActive, kPaused, kHolding, kPictures };
+constexpr WORD kPictureIds[kPictures] = {128, 129, 138};
+constexpr const char* kPictureNames[kPictures] = {"ICON_ACTIVE", "ICON_PAUSED", "ICON_HOLDING"};
+
+// The three pictures as the program holds them, 16 x 16.
+struct Pictures {
+  qv::UniqueHandle<ModuleTraits> module;
+  qv::IconOwner icons[kPictures];
+
+  bool Load() {
+    module.reset(::LoadLibraryExA(ResidentProgram().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    if (!module) return false;
+    bool all = true;
+    for (int i = 0; i < kPictures; ++i) {
+      icons[i].reset(static_cast<HICON>(
+          ::LoadImageW(module.get(), MAKEINTRESOURCEW(kPictureIds[i]), IMAGE_ICON, 16, 16, 0)));
+      all = all && icons[i].valid();
+    }
+    return all;
+  }
+};
+
+// Pixels of `now` inside `area` (screen coordinates) that differ from
+// `before`, and the box around them.
+RECT Changed(const ScreenPicture& before, const ScreenPicture& now, const RECT& area, int& count) {
+  RECT box{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+  count = 0;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      const int px = x - now.area.left;
+      const int py = y - now.area.top;
+      if (now.At(px, py) == before.At(px, py)) continue;
+      ++count;
+      if (x < box.left) box.left = x;
+      if (y < box.top) box.top = y;
+      if (x + 1 > box.right) box.right = x + 1;
+      if (y + 1 > box.bottom) box.bottom = y + 1;
+    }
+  }
+  if (count == 0) box = RECT{0, 0, 0, 0};
+  return box;
+}
+
+// How many pixels of `now` around the icon's box differ from the empty
+// task bar with `icon` drawn into it, at the best of the nearby positions.
+int Mismatch(const ScreenPicture& empty, const ScreenPicture& now, const RECT& box, HICON icon) {
+  const RECT area{box.left - 4, box.top - 4, box.right + 4, box.bottom + 4};
+  const int w = area.right - area.left;
+  const int h = area.bottom - area.top;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  qv::UniqueHandle<MemoryDcTraits> dc(::CreateCompatibleDC(nullptr));
+  qv::UniqueHandle<GdiObjectTraits> bitmap(::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!dc || !bitmap || bits == nullptr) return w * h;
+  HGDIOBJ previous = ::SelectObject(dc.get(), bitmap.get());
+  auto* pixels = static_cast<std::uint32_t*>(bits);
+  auto inside = [&](int x, int y) {
+    return x >= now.area.left && y >= now.area.top && x < now.area.right && y < now.area.bottom;
+  };
+  int best = w * h;
+  for (int oy = area.top; oy + 16 <= area.bottom; ++oy) {
+    for (int ox = area.left; ox + 16 <= area.right; ++ox) {
+      for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+          const int sx = area.left + x;
+          const int sy = area.top + y;
+          pixels[y * w + x] =
+              inside(sx, sy) ? empty.At(sx - empty.area.left, sy - empty.area.top) : 0;
+        }
+      }
+      ::DrawIconEx(dc.get(), ox - area.left, oy - area.top, icon, 16, 16, 0, nullptr, DI_NORMAL);
+      ::GdiFlush();
+      int differ = 0;
+      for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+          const int sx = area.left + x;
+          const int sy = area.top + y;
+          if (!inside(sx, sy)) continue;
+          if ((pixels[y * w + x] & 0xFFFFFFu) != now.At(sx - now.area.left, sy - now.area.top)) ++differ;
+        }
+      }
+      if (differ < best) best = differ;
+    }
+  }
+  ::SelectObject(dc.get(), previous);
+  return best;
+}
+
+struct Tray {
+  HWND window = nullptr;
+  RECT area{};          // the task bar on the screen
+  ScreenPicture empty;  // before the program ran
+  RECT icon{};          // the program's icon, once seen
+  Pictures pictures;
+
+  // The picture shown now, or kPictures when none of the three is there.
+  Picture Shown(bool report = false) const {
+    const ScreenPicture now = CaptureScreen(area);
+    int best = kPictures;
+    int bestScore = 0;
+    for (int i = 0; i < kPictures; ++i) {
+      const int score = Mismatch(empty, now, icon, pictures.icons[i].get());
+      if (report) std::printf("  %s differs in %d pixels\n", kPictureNames[i], score);
+      if (best == kPictures || score < bestScore) {
+        best = i;
+        bestScore = score;
+      }
+    }
+    // A few pixels of leeway for the way the system blends the edges.
+    return bestScore <= 8 ? static_cast<Picture>(best) : kPictures;
+  }
+
+  bool WaitFor(Picture picture, std::uint32_t timeoutMs) const {
+    if (WaitUntil([&] { return Shown() == picture; }, timeoutMs)) return true;
+    std::printf("  waiting for %s:\n", kPictureNames[picture]);
+    Shown(true);
+    return false;
+  }
+
+  POINT Centre() const { return POINT{(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2}; }
+};
+
+void SaveScreen(const char* name) {
+  const RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  if (!SaveBmp(CaptureScreen(screen), ArtifactFile(name))) std::printf("  could not save %s\n", name);
+}
+
+void Click(POINT where, DWORD down, DWORD up, int times) {
+  ::SetCursorPos(where.x, where.y);
+  Pump(100);
+  for (int i = 0; i < times; ++i) {
+    SendMouseButton(down);
+    SendMouseButton(up);
+  }
+}
+
+HWND VisibleMenu() {
+  HWND menu = FindTopLevel(0, L"#32768", nullptr);
+  return menu && ::IsWindowVisible(menu) ? menu : nullptr;
+}
+
+std::vector<std::wstring> ChildTexts(HWND window) {
+  std::vector<std::wstring> texts;
+  for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t text[256] = L"";
+    ::GetWindowTextW(child, text, 256);
+    texts.emplace_back(text);
+  }
+  return texts;
+}
+
+TEST_CASE(the_icon_shows_the_polling_state_and_opens_the_menu_and_the_about_box) {
+  ::GetDesktopWindow();  // makes the desktop, and with it the task bar
+  Tray tray;
+  CHECK(WaitUntil([&] { return (tray.window = FindTopLevel(0, L"Shell_TrayWnd", nullptr)) != nullptr; },
+                  30000));
+  if (!CHECK(tray.window != nullptr)) return;
+  CHECK(::GetWindowRect(tray.window, &tray.area));
+  Pump(1000);  // let it paint
+  tray.empty = CaptureScreen(tray.area);
+  if (!CHECK(tray.pictures.Load())) return;
+
+  // Button 1 latches in hold mode; its key is one no window minds.
+  ClearSettings();
+  CHECK(SetSetting("Buttons", "Button01", 0x102000u));
+  CHECK(SetSetting("Char", "Key01", 0x7Cu));  // F13
+  Resident program;
+  if (!CHECK(program.Start("caps port=0 buttons=12 z=0 pov=0\n"
+                           "at 0 x=32767 y=32767\n"
+                           "at 6000 buttons=1\n"
+                           "at 6300 buttons=0\n")))
+    return;
+
+  // The icon appears at the task bar's far end, where nothing was before.
+  const RECT farEnd{tray.area.left + (tray.area.right - tray.area.left) * 2 / 3, tray.area.top,
+                    tray.area.right, tray.area.bottom};
+  int changed = 0;
+  CHECK(WaitUntil(
+      [&] {
+        tray.icon = Changed(tray.empty, CaptureScreen(tray.area), farEnd, changed);
+        return changed > 0;
+      },
+      20000));
+  if (!CHECK(changed > 0)) return;
+  std::printf("  icon at (%ld, %ld) to (%ld, %ld)\n", static_cast<long>(tray.icon.left),
+              static_cast<long>(tray.icon.top), static_cast<long>(tray.icon.right),
+              static_cast<long>(tray.icon.bottom));
+  CHECK(tray.WaitFor(kActive, 5000));
+  SaveScreen("icon-active.bmp");
+
+  // The scripted press latches button 1.
+  CHECK(tray.WaitFor(kHolding, 30000));
+  SaveScreen("icon-holding.bmp");
+
+  // A double click on the icon pauses (ending the latch), another resumes.
+  Click(tray.Centre(), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2);
+  CHECK(tray.WaitFor(kPaused, 10000));
+  SaveScreen("icon-paused.bmp");
+  Pump(700);  // past the double-click time: the next two clicks are a pair of their own
+  Click(tray.Centre(), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2);
+  CHECK(tray.WaitFor(kActive, 10000));
+
+  // The pop-up menu opens on the right button's press.
+  ::SetCursorPos(tray.Centre().x, tray.Centre().y);
+  Pump(100);
+  SendMouseButton(MOUSEEVENTF_RIGHTDOWN);
+  HWND menuWindow = nullptr;
+  CHECK(WaitUntil([&] { return (menuWindow = VisibleMenu()) != nullptr; }, 10000));
+  SendMouseButton(MOUSEEVENTF_RIGHTUP);
+  Pump(300);
+  SaveScreen("menu.bmp");
+  if (!CHECK(menuWindow != nullptr)) return;
+  DWORD menuOwner = 0;
+  ::GetWindowThreadProcessId(menuWindow, &menuOwner);
+  CHECK_EQ(menuOwner, program.id());
+  CHECK(VisibleMenu() != nullptr);  // the release over no item leaves it open
+
+  // Its About command shows the About dialog with the version line.
+  SendKey('A', false);
+  SendKey('A', true);
+  HWND about = nullptr;
+  CHECK(WaitUntil(
+      [&] {
+        about = FindTopLevel(program.id(), L"#32770", L"ﾊﾞｰｼﾞｮﾝ情報(Quorvantix)");
+        return about != nullptr && ::IsWindowVisible(about);
+      },
+      10000));
+  if (about != nullptr) {
+    Pump(300);
+    SaveScreen("about.bmp");
+    bool version = false;
+    for (const std::wstring& text : ChildTexts(about)) version = version || text == L"Quorvantix Version 1.7";
+    CHECK(version);
+    ::PostMessageW(about, WM_COMMAND, IDOK, 0);
+    CHECK(WaitUntil([&] { return !::IsWindow(about); }, 10000));
+  }
+
+  // Ending the program takes the icon away.
+  program.Stop();
+  CHECK(program.closedCleanly());
+  CHECK(WaitUntil(
+      [&] {
+        int left = 0;
+        Changed(tray.empty, CaptureScreen(tray.area), tray.icon, left);
+        return left == 0;
+      },
+      10000));
+}
+
+// Runs this program again on the desktop with the task bar, and answers
+// with its result.
+int RunOnTaskBarDesktop() {
+  qv::RegistryKey desktops;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, desktops.put(), nullptr) == ERROR_SUCCESS) {
+    ::RegSetValueExA(desktops.get(), "shell", 0, REG_SZ, reinterpret_cast<const BYTE*>(kDesktopSize),
+                     static_cast<DWORD>(std::strlen(kDesktopSize) + 1));
+  }
+  char self[MAX_PATH];
+  if (::GetModuleFileNameA(nullptr, self, MAX_PATH) == 0) return 1;
+  ChildProcess inside;
+  if (!inside.Start(std::string("\"") + self + "\" --on-task-bar-desktop", kDesktopName)) return 1;
+  DWORD code = 1;
+  if (!inside.Wait(100000, code)) {
+    std::printf("the test on the task bar's desktop did not end\n");
+    return 1;
+  }
+  return static_cast<int>(code);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--on-task-bar-desktop") == 0) return ::qvcheck::RunAll();
+  return RunOnTaskBarDesktop();
+}
