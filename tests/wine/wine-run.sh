@@ -105,6 +105,20 @@ if [[ ! -f $prefix/.qv-ready ]]; then
     echo "wine-run: wineboot did not make $prefix" >&2
     exit 125
   fi
+  # The prefix has no Japanese fonts of its own: the dialogs' face and the
+  # faces of menus and captions fall back on the system's IPA Gothic, as a
+  # system without the program's code page links in a Japanese font.
+  fonts_reg=$prefix/qv-fonts.reg
+  printf '%s\r\n' \
+    'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]' \
+    '"ＭＳ Ｐゴシック"="IPAPGothic"' '"MS PGothic"="IPAPGothic"' '"ＭＳ ゴシック"="IPAGothic"' '' \
+    '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]' \
+    '"Tahoma"=hex(7):69,00,70,00,61,00,67,00,70,00,2e,00,74,00,74,00,66,00,2c,00,49,00,50,00,41,00,50,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00' \
+    '"MS Shell Dlg"=hex(7):69,00,70,00,61,00,67,00,70,00,2e,00,74,00,74,00,66,00,2c,00,49,00,50,00,41,00,50,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00' \
+    | iconv -f UTF-8 -t UTF-16 >"$fonts_reg"
+  "$wine" regedit /S "Z:${fonts_reg//\//\\}" </dev/null >/dev/null 2>&1 8>&- 9>&- || true
+  "$wineserver" -w 8>&- 9>&-
   touch "$prefix/.qv-ready"
 fi
 
