@@ -37,12 +37,6 @@ struct HookTraits {
 };
 using HookOwner = UniqueHandle<HookTraits>;
 
-struct MemoryDcTraits {
-  using Handle = HDC;
-  static Handle Invalid() noexcept { return nullptr; }
-  static void Close(Handle h) noexcept { ::DeleteDC(h); }
-};
-using MemoryDc = UniqueHandle<MemoryDcTraits>;
 
 // BeginPaint and its EndPaint.
 class PaintScope {

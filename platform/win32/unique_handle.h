@@ -81,6 +81,33 @@ struct IconTraits {
   static void Close(Handle h) noexcept { ::DestroyIcon(h); }
 };
 
+// Program files loaded as modules (or as data files, for their resources).
+struct ModuleTraits {
+  using Handle = HMODULE;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::FreeLibrary(h); }
+};
+
+// The screen's device context, as GetDC(nullptr) gives it.
+struct ScreenDcTraits {
+  using Handle = HDC;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::ReleaseDC(nullptr, h); }
+};
+
+struct MemoryDcTraits {
+  using Handle = HDC;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::DeleteDC(h); }
+};
+
+// Bitmaps, brushes and the other GDI objects (not while selected).
+struct GdiObjectTraits {
+  using Handle = HGDIOBJ;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::DeleteObject(h); }
+};
+
 // Destroying a menu destroys its submenus too.
 struct MenuTraits {
   using Handle = HMENU;
@@ -94,5 +121,9 @@ using FindHandle = UniqueHandle<FindHandleTraits>;
 using RegistryKey = UniqueHandle<RegistryKeyTraits>;
 using IconOwner = UniqueHandle<IconTraits>;
 using MenuOwner = UniqueHandle<MenuTraits>;
+using ModuleOwner = UniqueHandle<ModuleTraits>;
+using ScreenDc = UniqueHandle<ScreenDcTraits>;
+using MemoryDc = UniqueHandle<MemoryDcTraits>;
+using GdiObjectOwner = UniqueHandle<GdiObjectTraits>;
 
 }  // namespace qv

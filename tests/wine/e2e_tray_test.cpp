@@ -22,21 +22,6 @@ using namespace qv::e2e;
 constexpr const wchar_t* kDesktopName = L"shell";
 constexpr const char* kDesktopSize = "1024x768";
 
-struct ModuleTraits {
-  using Handle = HMODULE;
-  static Handle Invalid() noexcept { return nullptr; }
-  static void Close(Handle h) noexcept { ::FreeLibrary(h); }
-};
-struct MemoryDcTraits {
-  using Handle = HDC;
-  static Handle Invalid() noexcept { return nullptr; }
-  static void Close(Handle h) noexcept { ::DeleteDC(h); }
-};
-struct GdiObjectTraits {
-  using Handle = HGDIOBJ;
-  static Handle Invalid() noexcept { return nullptr; }
-  static void Close(Handle h) noexcept { ::DeleteObject(h); }
-};
 
 enum Picture { kActive, kPaused, kHolding, kPictures };
 constexpr WORD kPictureIds[kPictures] = {128, 129, 138};
@@ -44,7 +29,7 @@ constexpr const char* kPictureNames[kPictures] = {"ICON_ACTIVE", "ICON_PAUSED", 
 
 // The three pictures as the program holds them, 16 x 16.
 struct Pictures {
-  qv::UniqueHandle<ModuleTraits> module;
+  qv::ModuleOwner module;
   qv::IconOwner icons[kPictures];
 
   bool Load() {
@@ -95,8 +80,8 @@ int Mismatch(const ScreenPicture& empty, const ScreenPicture& now, const RECT& b
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  qv::UniqueHandle<MemoryDcTraits> dc(::CreateCompatibleDC(nullptr));
-  qv::UniqueHandle<GdiObjectTraits> bitmap(::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  qv::MemoryDc dc(::CreateCompatibleDC(nullptr));
+  qv::GdiObjectOwner bitmap(::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!dc || !bitmap || bits == nullptr) return w * h;
   HGDIOBJ previous = ::SelectObject(dc.get(), bitmap.get());
   auto* pixels = static_cast<std::uint32_t*>(bits);

@@ -12,12 +12,7 @@
 
 namespace {
 
-struct ModuleTraits {
-  using Handle = HMODULE;
-  static Handle Invalid() noexcept { return nullptr; }
-  static void Close(Handle h) noexcept { ::FreeLibrary(h); }
-};
-using ModuleOwner = qv::UniqueHandle<ModuleTraits>;
+using qv::ModuleOwner;
 
 ModuleOwner OpenProgram() {
   const std::wstring path = qvtest::ResidentProgramPath();

@@ -28,21 +28,6 @@ std::string TempFolder() {
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
-struct WindowDcTraits {
-  using Handle = HDC;
-  static Handle Invalid() noexcept { return nullptr; }
-  static void Close(Handle h) noexcept { ::ReleaseDC(nullptr, h); }
-};
-struct MemoryDcTraits {
-  using Handle = HDC;
-  static Handle Invalid() noexcept { return nullptr; }
-  static void Close(Handle h) noexcept { ::DeleteDC(h); }
-};
-struct GdiObjectTraits {
-  using Handle = HGDIOBJ;
-  static Handle Invalid() noexcept { return nullptr; }
-  static void Close(Handle h) noexcept { ::DeleteObject(h); }
-};
 
 }  // namespace
 
@@ -391,8 +376,8 @@ ScreenPicture CaptureScreen(const RECT& area) {
   if (picture.width <= 0 || picture.height <= 0) return picture;
   picture.pixels.assign(static_cast<std::size_t>(picture.width) * picture.height, 0);
 
-  UniqueHandle<WindowDcTraits> screen(::GetDC(nullptr));
-  UniqueHandle<MemoryDcTraits> memory(::CreateCompatibleDC(screen.get()));
+  qv::ScreenDc screen(::GetDC(nullptr));
+  qv::MemoryDc memory(::CreateCompatibleDC(screen.get()));
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = picture.width;
@@ -401,7 +386,7 @@ ScreenPicture CaptureScreen(const RECT& area) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  UniqueHandle<GdiObjectTraits> bitmap(
+  qv::GdiObjectOwner bitmap(
       ::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!screen || !memory || !bitmap || bits == nullptr) return picture;
   HGDIOBJ previous = ::SelectObject(memory.get(), bitmap.get());
