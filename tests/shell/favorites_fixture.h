@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/constants.h"
 #include "platform/sim/sim_platform.h"
@@ -30,15 +31,29 @@ class FavoritesTest : public ::testing::Test {
     return Describe(favorites.menu());
   }
 
-  std::string Describe(MenuHandle menu) const {
+  std::string Describe(MenuHandle menu) const { return DescribeIn(sim.menus, menu); }
+
+  static std::string DescribeIn(const sim::SimMenus& menus, MenuHandle menu) {
     std::string out;
-    for (const sim::SimMenuItem& item : sim.menus.Items(menu)) {
+    for (const sim::SimMenuItem& item : menus.Items(menu)) {
       if (!out.empty()) out += ' ';
       out += item.text;
-      if (item.submenu) out += '{' + Describe(item.submenu) + '}';
+      if (item.submenu) out += '{' + DescribeIn(menus, item.submenu) + '}';
       if (item.state & kMfGrayed) out += '~';
     }
     return out;
+  }
+
+  // The menu that a second platform builds from the same folder with its
+  // files listed in the order given.
+  static std::string BuildListedAs(const std::vector<std::string>& files) {
+    sim::SimPlatform other;
+    other.registry.PutString(Hive::CurrentUser, kShellFolders, "Favorites", "C:\\Fav");
+    for (const std::string& file : files) other.files.AddFile(file);
+    FavoritesMenu menu(other.platform);
+    if (menu.ReadFavoritesFolder() != 1) return "(no folder)";
+    menu.BuildFavoritesMenu();
+    return DescribeIn(other.menus, menu.menu());
   }
 
   const sim::SimMenuItem& Item(MenuHandle menu, std::size_t position) const {

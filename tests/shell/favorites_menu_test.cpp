@@ -14,21 +14,8 @@ TEST_F(FavoritesTest, FilesSortWithCapitalsFoldedAndEqualsInListingOrder) {
   sim.files.AddFile("C:\\Fav\\Z\\z.url");
   EXPECT_EQ(Build(), "Z{z} A a b");
 
-  sim::SimPlatform other;
-  other.registry.PutString(Hive::CurrentUser, kShellFolders, "Favorites", "C:\\Fav");
-  other.files.AddFile("C:\\Fav\\b.url");
-  other.files.AddFile("C:\\Fav\\a.lnk");
-  other.files.AddFile("C:\\Fav\\A.url");
-  other.files.AddFile("C:\\Fav\\Z\\z.url");
-  FavoritesMenu menu(other.platform);
-  ASSERT_EQ(menu.ReadFavoritesFolder(), 1);
-  menu.BuildFavoritesMenu();
-  const auto& items = other.menus.Items(menu.menu());
-  ASSERT_EQ(items.size(), 4u);
-  EXPECT_EQ(items[0].text, "Z");
-  EXPECT_EQ(items[1].text, "a");
-  EXPECT_EQ(items[2].text, "A");
-  EXPECT_EQ(items[3].text, "b");
+  EXPECT_EQ(BuildListedAs({"C:\\Fav\\b.url", "C:\\Fav\\a.lnk", "C:\\Fav\\A.url", "C:\\Fav\\Z\\z.url"}),
+            "Z{z} a A b");
 }
 
 TEST_F(FavoritesTest, FoldersSortAmongThemselvesAboveFiles) {
