@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/engine.h"
+#include "engine/texts.h"
 #include "platform/constants.h"
 
 namespace qv {
@@ -158,7 +159,7 @@ void Engine::ReleaseButton(int i) {
     platform_.windows.PostMessage(host_.MainWindow(), kWmCommand, ID_FAVORITES, 0);
   } else if ((flags & BA_LAUNCH) && settings.AppPath[i][0] != '\0') {
     if (platform_.shell.Open(0, settings.AppPath[i], kSwShowDefault) <= 32)
-      platform_.dialogs.MessageBox(0, "アプリケーションの起動に失敗しました。", "Quorvantix",
+      platform_.dialogs.MessageBox(0, kLaunchFailureText, "Quorvantix",
                                    kMbOk | kMbIconExclamation);
   }
 

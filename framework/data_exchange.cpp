@@ -8,6 +8,7 @@
 
 #include "framework/dialog.h"
 #include "framework/messages.h"
+#include "framework/texts.h"
 #include "framework/win_app.h"
 #include "platform/constants.h"
 

@@ -30,8 +30,4 @@ inline constexpr std::uint32_t CN_UPDATE_COMMAND_UI = 0xFFFFFFFFu;
 // The application-exit command every program of the framework understands.
 inline constexpr std::uint32_t kIdAppExit = 57665;
 
-// Text of the data-exchange messages, as the framework shows them.
-inline constexpr const char kDdxParseIntText[] = "整数を入力してください。";
-inline constexpr const char kDdvMinMaxIntText[] = "%1 から %2 までの整数を入力してください。";
-
 }  // namespace qv

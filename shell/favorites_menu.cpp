@@ -7,6 +7,7 @@
 
 #include "platform/constants.h"
 #include "shell/favorites_compare.h"
+#include "shell/texts.h"
 
 namespace qv {
 namespace {
@@ -14,7 +15,6 @@ namespace {
 constexpr char kShellFoldersKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr char kFavoritesValue[] = "Favorites";
 constexpr char kSearchPattern[] = "\\*.*";
-constexpr char kEmptyFolderText[] = "(なし)";
 
 // Paths are kept and searched in the system's fixed path buffers: 259 bytes
 // of text at most, the search pattern included.

@@ -6,17 +6,18 @@
 #include "engine/engine.h"
 #include "framework/menu_template.h"
 #include "platform/constants.h"
+#include "shell/texts.h"
 
 namespace qv {
 
 inline constexpr MenuTemplateItem kPopUpItems[] = {
-    {"セットアップ(S)...", ID_SETUP, 0},
-    {"お気に入り(&F)...", ID_FAVORITES, 0},
+    {kMenuSetupText, ID_SETUP, 0},
+    {kMenuFavoritesText, ID_FAVORITES, 0},
     {nullptr, 0, kMfSeparator},
-    {"ヘルプ(&H)", ID_HELP_CONTENTS, 0},
-    {"Quorvantixについて (&A)...", ID_APP_ABOUT, 0},
+    {kMenuHelpText, ID_HELP_CONTENTS, 0},
+    {kMenuAboutText, ID_APP_ABOUT, 0},
     {nullptr, 0, kMfSeparator},
-    {"終了(&X)", ID_APP_EXIT, 0},
+    {kMenuExitText, ID_APP_EXIT, 0},
 };
 
 inline constexpr MenuTemplatePopup kPopUpMenu[] = {

@@ -7,6 +7,7 @@
 #include "platform/constants.h"
 #include "shell/program_dir.h"
 #include "shell/shell_constants.h"
+#include "shell/texts.h"
 
 namespace qv {
 namespace {

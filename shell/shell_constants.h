@@ -1,4 +1,5 @@
-// The resident program's fixed names and texts.
+// The resident program's fixed names and numbers; its texts are in
+// shell/texts.txt.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +14,6 @@ inline constexpr char kInstanceMutexName[] = "hQuorvantixInstance";
 // The maker's key of the per-user profile.
 inline constexpr char kMakerKey[] = "Nerrow Lab";
 inline constexpr char kHelpFileName[] = "QUORVNTX.hlp";
-inline constexpr char kTimerFailureText[] = "マルチメディアタイマの確保が出来ませんでした。";
 // Broadcast to every top-level window when the task bar has been made again.
 inline constexpr char kTaskbarCreatedMessage[] = "TaskbarCreated";
 
