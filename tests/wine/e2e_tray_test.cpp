@@ -4,7 +4,6 @@
 // the icon); the right button on the icon opens the pop-up menu, whose About
 // command shows the About dialog; ending the program removes the icon.
 // Screenshots go to the artefacts folder.
-#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
@@ -13,15 +12,11 @@
 
 #include "tests/wine/check.h"
 #include "tests/wine/e2e/e2e_support.h"
+#include "tests/wine/e2e/task_bar.h"
 
 namespace {
 
 using namespace qv::e2e;
-
-// Wine gives a desktop of this name a task bar with a notification area.
-constexpr const wchar_t* kDesktopName = L"shell";
-constexpr const char* kDesktopSize = "1024x768";
-
 
 enum Picture { kActive, kPaused, kHolding, kPictures };
 constexpr WORD kPictureIds[kPictures] = {128, 129, 138};
@@ -44,27 +39,6 @@ struct Pictures {
     return all;
   }
 };
-
-// Pixels of `now` inside `area` (screen coordinates) that differ from
-// `before`, and the box around them.
-RECT Changed(const ScreenPicture& before, const ScreenPicture& now, const RECT& area, int& count) {
-  RECT box{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
-  count = 0;
-  for (int y = area.top; y < area.bottom; ++y) {
-    for (int x = area.left; x < area.right; ++x) {
-      const int px = x - now.area.left;
-      const int py = y - now.area.top;
-      if (now.At(px, py) == before.At(px, py)) continue;
-      ++count;
-      if (x < box.left) box.left = x;
-      if (y < box.top) box.top = y;
-      if (x + 1 > box.right) box.right = x + 1;
-      if (y + 1 > box.bottom) box.bottom = y + 1;
-    }
-  }
-  if (count == 0) box = RECT{0, 0, 0, 0};
-  return box;
-}
 
 // How many pixels of `now` around the icon's box differ from the empty
 // task bar with `icon` drawn into it, at the best of the nearby positions.
@@ -118,19 +92,17 @@ int Mismatch(const ScreenPicture& empty, const ScreenPicture& now, const RECT& b
 }
 
 struct Tray {
-  HWND window = nullptr;
-  RECT area{};          // the task bar on the screen
-  ScreenPicture empty;  // before the program ran
-  RECT icon{};          // the program's icon, once seen
+  TaskBar bar;
+  RECT icon{};  // the program's icon, once seen
   Pictures pictures;
 
   // The picture shown now, or kPictures when none of the three is there.
   Picture Shown(bool report = false) const {
-    const ScreenPicture now = CaptureScreen(area);
+    const ScreenPicture now = CaptureScreen(bar.area);
     int best = kPictures;
     int bestScore = 0;
     for (int i = 0; i < kPictures; ++i) {
-      const int score = Mismatch(empty, now, icon, pictures.icons[i].get());
+      const int score = Mismatch(bar.empty, now, icon, pictures.icons[i].get());
       if (report) std::printf("  %s differs in %d pixels\n", kPictureNames[i], score);
       if (best == kPictures || score < bestScore) {
         best = i;
@@ -148,13 +120,8 @@ struct Tray {
     return false;
   }
 
-  POINT Centre() const { return POINT{(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2}; }
+  POINT Centre() const { return qv::e2e::Centre(icon); }
 };
-
-void SaveScreen(const char* name) {
-  const RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-  if (!SaveBmp(CaptureScreen(screen), ArtifactFile(name))) std::printf("  could not save %s\n", name);
-}
 
 void Click(POINT where, DWORD down, DWORD up, int times) {
   ::SetCursorPos(where.x, where.y);
@@ -163,11 +130,6 @@ void Click(POINT where, DWORD down, DWORD up, int times) {
     SendMouseButton(down);
     SendMouseButton(up);
   }
-}
-
-HWND VisibleMenu() {
-  HWND menu = FindTopLevel(0, L"#32768", nullptr);
-  return menu && ::IsWindowVisible(menu) ? menu : nullptr;
 }
 
 std::vector<std::wstring> ChildTexts(HWND window) {
@@ -181,14 +143,8 @@ std::vector<std::wstring> ChildTexts(HWND window) {
 }
 
 TEST_CASE(the_icon_shows_the_polling_state_and_opens_the_menu_and_the_about_box) {
-  ::GetDesktopWindow();  // makes the desktop, and with it the task bar
   Tray tray;
-  CHECK(WaitUntil([&] { return (tray.window = FindTopLevel(0, L"Shell_TrayWnd", nullptr)) != nullptr; },
-                  30000));
-  if (!CHECK(tray.window != nullptr)) return;
-  CHECK(::GetWindowRect(tray.window, &tray.area));
-  Pump(1000);  // let it paint
-  tray.empty = CaptureScreen(tray.area);
+  if (!CHECK(tray.bar.Find())) return;
   if (!CHECK(tray.pictures.Load())) return;
 
   // Button 1 latches in hold mode; its key is one no window minds.
@@ -203,19 +159,7 @@ TEST_CASE(the_icon_shows_the_polling_state_and_opens_the_menu_and_the_about_box)
     return;
 
   // The icon appears at the task bar's far end, where nothing was before.
-  const RECT farEnd{tray.area.left + (tray.area.right - tray.area.left) * 2 / 3, tray.area.top,
-                    tray.area.right, tray.area.bottom};
-  int changed = 0;
-  CHECK(WaitUntil(
-      [&] {
-        tray.icon = Changed(tray.empty, CaptureScreen(tray.area), farEnd, changed);
-        return changed > 0;
-      },
-      20000));
-  if (!CHECK(changed > 0)) return;
-  std::printf("  icon at (%ld, %ld) to (%ld, %ld)\n", static_cast<long>(tray.icon.left),
-              static_cast<long>(tray.icon.top), static_cast<long>(tray.icon.right),
-              static_cast<long>(tray.icon.bottom));
+  if (!CHECK(tray.bar.WaitForNewIcon(tray.icon))) return;
   CHECK(tray.WaitFor(kActive, 5000));
   SaveScreen("icon-active.bmp");
 
@@ -232,13 +176,8 @@ TEST_CASE(the_icon_shows_the_polling_state_and_opens_the_menu_and_the_about_box)
   CHECK(tray.WaitFor(kActive, 10000));
 
   // The pop-up menu opens on the right button's press.
-  ::SetCursorPos(tray.Centre().x, tray.Centre().y);
-  Pump(100);
-  SendMouseButton(MOUSEEVENTF_RIGHTDOWN);
   HWND menuWindow = nullptr;
-  CHECK(WaitUntil([&] { return (menuWindow = VisibleMenu()) != nullptr; }, 10000));
-  SendMouseButton(MOUSEEVENTF_RIGHTUP);
-  Pump(300);
+  CHECK(OpenIconMenu(tray.icon, menuWindow));
   SaveScreen("menu.bmp");
   if (!CHECK(menuWindow != nullptr)) return;
   DWORD menuOwner = 0;
@@ -272,36 +211,12 @@ TEST_CASE(the_icon_shows_the_polling_state_and_opens_the_menu_and_the_about_box)
   CHECK(WaitUntil(
       [&] {
         int left = 0;
-        Changed(tray.empty, CaptureScreen(tray.area), tray.icon, left);
+        Changed(tray.bar.empty, CaptureScreen(tray.bar.area), tray.icon, left);
         return left == 0;
       },
       10000));
 }
 
-// Runs this program again on the desktop with the task bar, and answers
-// with its result.
-int RunOnTaskBarDesktop() {
-  qv::RegistryKey desktops;
-  if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0,
-                        KEY_SET_VALUE, nullptr, desktops.put(), nullptr) == ERROR_SUCCESS) {
-    ::RegSetValueExA(desktops.get(), "shell", 0, REG_SZ, reinterpret_cast<const BYTE*>(kDesktopSize),
-                     static_cast<DWORD>(std::strlen(kDesktopSize) + 1));
-  }
-  char self[MAX_PATH];
-  if (::GetModuleFileNameA(nullptr, self, MAX_PATH) == 0) return 1;
-  ChildProcess inside;
-  if (!inside.Start(std::string("\"") + self + "\" --on-task-bar-desktop", kDesktopName)) return 1;
-  DWORD code = 1;
-  if (!inside.Wait(100000, code)) {
-    std::printf("the test on the task bar's desktop did not end\n");
-    return 1;
-  }
-  return static_cast<int>(code);
-}
-
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc > 1 && std::strcmp(argv[1], "--on-task-bar-desktop") == 0) return ::qvcheck::RunAll();
-  return RunOnTaskBarDesktop();
-}
+int main(int argc, char** argv) { return RunOnTaskBarDesktop(argc, argv); }
