@@ -32,7 +32,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from sjis import SourceError, encode, encode_lines, read_utf8  # noqa: E402
 
 NAME = re.compile(r"[A-Za-z_][A-Za-z0-9_]*\Z")
-ENTRY = re.compile(r"(?P<name>\S+)\s*(?P<kind>[=<])\s?(?P<value>.*)\Z")
+ENTRY = re.compile(r"(?P<name>\S+)\s*(?P<kind>[=<])\s*(?P<value>.*)\Z")
 ESCAPES = {"n": "\n", "r": "\r", "t": "\t", "\\": "\\", "s": " "}
 PLACEHOLDER = re.compile(r"@([A-Za-z_][A-Za-z0-9_]*)@")
 
