@@ -1,6 +1,7 @@
 # The program's texts: UTF-8 tables turned at build time into headers of
 # Shift-JIS strings (tools/texts.py), and the product's UTF-8 text files
-# turned into Shift-JIS with CR LF.
+# turned into Shift-JIS with CR LF. Python runs with -B, so that the source
+# tree gets no byte-code folders.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(QV_TEXTS_TOOL ${CMAKE_SOURCE_DIR}/tools/texts.py)
 set(QV_TEXTS_TOOL_SOURCES ${QV_TEXTS_TOOL} ${CMAKE_SOURCE_DIR}/tools/sjis.py)
@@ -13,7 +14,7 @@ function(qv_add_texts target table header)
   set(root ${CMAKE_CURRENT_BINARY_DIR}/${target}_texts)
   set(output ${root}/${header})
   add_custom_command(OUTPUT ${output}
-    COMMAND Python3::Interpreter ${QV_TEXTS_TOOL} header ${table} ${output}
+    COMMAND Python3::Interpreter -B ${QV_TEXTS_TOOL} header ${table} ${output}
             --depfile ${output}.d
     DEPENDS ${table} ${QV_TEXTS_TOOL_SOURCES}
     DEPFILE ${output}.d
@@ -34,7 +35,7 @@ function(qv_text_file source output)
     list(APPEND values --set ${value})
   endforeach()
   add_custom_command(OUTPUT ${output}
-    COMMAND Python3::Interpreter ${QV_TEXTS_TOOL} file ${source} ${output} ${values}
+    COMMAND Python3::Interpreter -B ${QV_TEXTS_TOOL} file ${source} ${output} ${values}
     DEPENDS ${source} ${QV_TEXTS_TOOL_SOURCES}
     COMMENT "Text file: ${output}"
     VERBATIM)
