@@ -13,11 +13,13 @@ namespace {
 
 class NullHost final : public EngineHost {
  public:
-  void SetNotifyIcon(std::uint32_t picture) override { last = picture; }
+  void SetNotifyIcon(IconPicture picture) override { last = picture; }
   void PollingStoppedByTick(bool) override { ++stops; }
-  WindowHandle MainWindow() override { return 0x4242; }
-  std::uint32_t last = 0;
+  void PostFavoritesCommand() override { ++favorites; }
+  void ShowLaunchFailure() override {}
+  IconPicture last = IconPicture::Active;
   int stops = 0;
+  int favorites = 0;
 };
 
 struct Bench {

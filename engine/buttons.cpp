@@ -4,13 +4,14 @@
 #include <cstdint>
 
 #include "engine/engine.h"
-#include "engine/texts.h"
 #include "platform/constants.h"
 
 namespace qv {
 namespace {
 
 inline constexpr std::uint32_t kWheelButtons = BA_WHEEL_UP | BA_WHEEL_DOWN;
+// The shell answers a failed open with a result of 32 or less.
+inline constexpr std::intptr_t kShellOpenFailedMax = 32;
 
 // A counter shared by several buttons. Never taken below zero: a button whose
 // action changed while it was held must not leave the count off by one,
@@ -70,7 +71,7 @@ void Engine::DispatchButton(int i, std::uint32_t mask) {
   switch (hold) {
     case 0:
       if (!pressed) break;
-      if (buttons.HoldCount == 0) host_.SetNotifyIcon(ICON_HOLDING);
+      if (buttons.HoldCount == 0) host_.SetNotifyIcon(IconPicture::Holding);
       PressButton(i);
       hold = 1;
       ++buttons.HoldCount;
@@ -86,7 +87,7 @@ void Engine::DispatchButton(int i, std::uint32_t mask) {
       ReleaseButton(i);
       hold = 0;
       CountDown(buttons.HoldCount);
-      if (buttons.HoldCount == 0) host_.SetNotifyIcon(ICON_ACTIVE);
+      if (buttons.HoldCount == 0) host_.SetNotifyIcon(IconPicture::Active);
       break;
   }
 }
@@ -156,11 +157,10 @@ void Engine::ReleaseButton(int i) {
   if (const MouseButton* m = SoleMouseButton(flags, buttons)) {
     platform_.input.SendMouse(m->up, 0, 0, 0);
   } else if (flags & BA_FAVORITES) {
-    platform_.windows.PostMessage(host_.MainWindow(), kWmCommand, ID_FAVORITES, 0);
+    host_.PostFavoritesCommand();
   } else if ((flags & BA_LAUNCH) && settings.AppPath[i][0] != '\0') {
-    if (platform_.shell.Open(0, settings.AppPath[i], kSwShowDefault) <= 32)
-      platform_.dialogs.MessageBox(0, kLaunchFailureText, "Quorvantix",
-                                   kMbOk | kMbIconExclamation);
+    if (platform_.shell.Open(0, settings.AppPath[i], kSwShowDefault) <= kShellOpenFailedMax)
+      host_.ShowLaunchFailure();
   }
 
   for (const Counted& c : kCounters)

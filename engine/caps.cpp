@@ -13,11 +13,35 @@ namespace {
 // two limits never cross (or wrap around): a centred stick must never count
 // as pushed, or the pointer would drift with no way to stop it.
 std::uint32_t Margin(std::int32_t sikii, std::uint32_t min, std::uint32_t max) {
-  if (sikii <= 0 || max <= min) return 0;
+  if (sikii <= 0) return 0;
   const std::uint32_t half = (max - min) / 2;
   const std::uint32_t widest = half > 0 ? half - 1 : 0;
   const auto margin = static_cast<std::uint32_t>(sikii);
   return margin < widest ? margin : widest;
+}
+
+// An axis that never counts as pushed; its limits take in every position,
+// so that the hat's test also finds it centred.
+void NeverPushed(std::uint32_t& low, std::uint32_t& high, std::int32_t& usable) {
+  low = 0;
+  high = 0xFFFFFFFFu;
+  usable = 0;
+}
+
+// The limits of one axis. A range the driver reports inverted, or less than
+// two units wide, leaves no place for a resting stick between the limits,
+// so such an axis is never taken as pushed (turning an inverted range round
+// would guess at what the driver meant).
+void DeriveAxis(std::uint32_t min, std::uint32_t max, std::int32_t sikii, std::uint32_t& low,
+                std::uint32_t& high, std::int32_t& usable) {
+  if (max < min || max - min < 2) {
+    NeverPushed(low, high, usable);
+    return;
+  }
+  const std::uint32_t margin = Margin(sikii, min, max);
+  low = min + margin;
+  high = max - margin;
+  usable = 1;
 }
 
 }  // namespace
@@ -32,30 +56,21 @@ void Engine::DeriveCaps() {
     caps.ButtonCount = joy.numButtons > static_cast<std::uint32_t>(BUTTON_SLOTS)
                            ? BUTTON_SLOTS
                            : static_cast<std::int32_t>(joy.numButtons);
-    const std::uint32_t mx = Margin(settings.Sikii, joy.xMin, joy.xMax);
-    const std::uint32_t my = Margin(settings.Sikii, joy.yMin, joy.yMax);
-    caps.LeftLimit = joy.xMin + mx;
-    caps.RightLimit = joy.xMax - mx;
-    caps.UpLimit = joy.yMin + my;
-    caps.DownLimit = joy.yMax - my;
+    DeriveAxis(joy.xMin, joy.xMax, settings.Sikii, caps.LeftLimit, caps.RightLimit, caps.XUsable);
+    DeriveAxis(joy.yMin, joy.yMax, settings.Sikii, caps.UpLimit, caps.DownLimit, caps.YUsable);
     caps.HasZ = (joy.caps & kJoyCapsHasZ) ? 1 : 0;
     caps.HasPOV = (joy.caps & kJoyCapsHasPov) ? 1 : 0;
     if (!caps.HasZ) settings.Zaxis = 0;
-    caps.NoPad = 0;
   } else {
-    // No pad there: no button fires and, through NoPad, no stick position
-    // counts as pushed (the limits alone would still let X = 0 count as
-    // left). The throttle option is kept as stored: this pad's real
-    // capabilities are unknown, and a pad missing at start-up should not
-    // cost the user the option.
+    // No pad there: no button fires and no stick position counts as pushed.
+    // The throttle option is kept as stored: this pad's real capabilities
+    // are unknown, and a pad missing at start-up should not cost the user
+    // the option.
     caps.ButtonCount = 0;
-    caps.LeftLimit = 0;
-    caps.RightLimit = 0xFFFFFFFFu;
-    caps.UpLimit = 0;
-    caps.DownLimit = 0xFFFFFFFFu;
+    NeverPushed(caps.LeftLimit, caps.RightLimit, caps.XUsable);
+    NeverPushed(caps.UpLimit, caps.DownLimit, caps.YUsable);
     caps.HasZ = 0;
     caps.HasPOV = 0;
-    caps.NoPad = 1;
   }
 
   masks = StickMasks{};

@@ -13,11 +13,8 @@
 
 namespace qv {
 
-inline constexpr std::uint32_t ID_HELP_CONTENTS = 32771;
-inline constexpr std::uint32_t ID_SETUP = 32772;
-inline constexpr std::uint32_t ID_FAVORITES = 32773;
-inline constexpr std::uint32_t ID_APP_ABOUT = 57664;
-inline constexpr std::uint32_t ID_APP_EXIT = 57665;
+// What tells the stick's two axes apart (defined with the tick).
+struct StickAxis;
 
 class Engine {
  public:
@@ -36,19 +33,18 @@ class Engine {
   void ResetMotion();
   void ResetButtonTables();
 
-  // Settings store.
   void LoadSettings();
   void SaveSettings();
   void DeriveCaps();
 
-  // Polling. StartPolling returns the timer id (0 on failure). StopPolling,
-  // called from the user-interface thread, returns only when no tick is
-  // running or will run; called from inside a tick it just stops the timer.
+  // StartPolling returns the timer id (0 on failure). StopPolling, called
+  // from the user-interface thread, returns only when no tick is running or
+  // will run; it waits for a tick in progress with the user interface
+  // alive, so whatever the user does meanwhile may run inside it.
   std::uint32_t StartPolling();
   void StopPolling();
   void PollTick();
 
-  // Button actions.
   void DispatchButton(int i, std::uint32_t mask);
   void PressButton(int i);
   void ReleaseButton(int i);
@@ -60,9 +56,33 @@ class Engine {
   Platform& platform() { return platform_; }
 
  private:
+  // A tick's pointer step, wide enough for any stored step times any factor.
+  struct Step {
+    std::int64_t dx = 0;
+    std::int64_t dy = 0;
+  };
+
   static void TimerProc(void* context);
+  // Closes the gate and kills the timer, from either thread.
+  void KillPollingTimer();
   // Stops from inside a tick: no waiting (the tick itself is inside).
   void StopPollingFromTick(bool padError);
+
+  [[nodiscard]] bool ReadPad(JoyInfoEx& sample);
+  void StopForUnreadablePad();
+  [[nodiscard]] bool PauseChordPressed();
+  [[nodiscard]] bool RepeatDelayHoldsThisTick();
+  [[nodiscard]] bool DecelerationSkipsThisTick(std::uint32_t mask);
+  void FollowThrottle(std::uint32_t z);
+  [[nodiscard]] bool HatOffCentre(std::uint32_t pov) const;
+  void ScrollWithHat(const JoyInfoEx& sample);
+  [[nodiscard]] Step FollowStick(const JoyInfoEx& sample, std::uint32_t mask);
+  [[nodiscard]] bool FollowStickAxis(const StickAxis& axis, const JoyInfoEx& sample,
+                                     std::uint32_t mask, bool earlierAxisPushed,
+                                     std::int64_t& step);
+  void MovePointer(const Step& step, std::uint32_t mask);
+  void PlayStopSound();
+
   std::uint32_t RepeatDelay() const;
   void ArmRepeat();
   void ScrollUnderPointer(bool vertical, std::uint32_t direction);
@@ -70,7 +90,6 @@ class Engine {
   void WheelNotch(std::int32_t delta);
   void ButtonWheel(int i, std::int32_t delta);
   void SendWheelMessage(std::int32_t delta, bool shift, bool control);
-  void PlayCursorSound(const char* file);
 
   Platform& platform_;
   EngineHost& host_;

@@ -4,12 +4,13 @@
 #include <cstdint>
 
 #include "engine/pad_settings.h"
+#include "engine/timer_slot.h"
 #include "platform/types.h"
 
 namespace qv {
 
 struct EngineState {
-  std::uint32_t TimerId = 0;
+  TimerSlot TimerId;
   std::uint32_t MotionFlags = 0;
   std::uint32_t RepeatDeadline = 0;
   std::int32_t TickParity = 1;

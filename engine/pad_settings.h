@@ -55,7 +55,14 @@ struct PadSettings {
 
 // Flags of the eight first slots in a new profile; the others do nothing.
 inline constexpr std::uint32_t kDefaultButtonFlags[8] = {
-    0x00001, 0x00002, 0x40001, 0x00080, 0x00020, 0x00040, 0x10020, 0x10040,
+    BA_LEFT,
+    BA_RIGHT,
+    BA_LEFT | BX_DOUBLE,
+    BA_ACCEL,
+    BA_WHEEL_UP,
+    BA_WHEEL_DOWN,
+    BA_WHEEL_UP | BX_SHIFT,
+    BA_WHEEL_DOWN | BX_SHIFT,
 };
 
 struct PadCaps {
@@ -66,9 +73,11 @@ struct PadCaps {
   std::uint32_t DownLimit = 0;
   std::int32_t HasZ = 0;
   std::int32_t HasPOV = 0;
-  // 1 when the capability query failed: no stick position counts as pushed
-  // (no pair of limits could say that for both ends of an axis).
-  std::int32_t NoPad = 0;
+  // 0 when no position of the axis may count as pushed: there is no pad,
+  // or its range is inverted or under two units wide (no pair of limits
+  // could leave a resting stick between them).
+  std::int32_t XUsable = 0;
+  std::int32_t YUsable = 0;
 };
 
 struct StickMasks {

@@ -1,16 +1,15 @@
 // The per-user profile of the program: one registry key per section under
-// HKEY_CURRENT_USER\Software\Nerrow Lab\Quorvantix, one value per entry,
-// integers as DWORD values and text as string values.
+// kProfileRoot of HKEY_CURRENT_USER, one value per entry, integers as DWORD
+// values and text as string values.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 #include "platform/registry.h"
+#include "product/product.h"
 
 namespace qv {
-
-inline constexpr char kProfileRoot[] = "Software\\Nerrow Lab\\Quorvantix";
 
 class Profile {
  public:

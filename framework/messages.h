@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "framework/framework_ids.h"
+
 namespace qv {
 
 inline constexpr std::uint32_t kWmNull = 0x0000;
@@ -28,6 +30,6 @@ inline constexpr std::uint32_t CN_COMMAND = 0;
 inline constexpr std::uint32_t CN_UPDATE_COMMAND_UI = 0xFFFFFFFFu;
 
 // The application-exit command every program of the framework understands.
-inline constexpr std::uint32_t kIdAppExit = 57665;
+inline constexpr std::uint32_t kIdAppExit = ID_APP_EXIT;
 
 }  // namespace qv

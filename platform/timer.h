@@ -21,8 +21,12 @@ class MultimediaTimer : public Port {
   // Milliseconds of the multimedia clock (wraps after 49.7 days).
   virtual std::uint32_t Now() = 0;
   // Waits until `done(context)` is true. Used by the user-interface thread to
-  // wait for a tick; the real side keeps dispatching messages sent to this
-  // thread meanwhile, so a tick blocked in a synchronous send cannot deadlock.
+  // wait for a tick; the real side keeps the user interface alive meanwhile
+  // (it dispatches every message of this thread, sent or posted, and keeps a
+  // quit request for the message loop), so a tick blocked in a synchronous
+  // send cannot deadlock and one waiting for the user to answer a message
+  // box does not freeze the program. Callers must expect their own handlers
+  // to run inside it.
   virtual void WaitUntil(bool (*done)(const void* context), const void* context) = 0;
 };
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/port.h"
+#include "platform/status.h"
 #include "platform/types.h"
 
 namespace qv {
@@ -17,6 +18,12 @@ class WindowSystem : public Port {
   // Synchronous: waits for the receiving window.
   virtual LResult SendMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                               LParam lParam) = 0;
+  // Synchronous too, but waits at most `timeoutMs`, and not at all for a
+  // receiver the system counts as hung; Failed when it gave up (the
+  // receiver may still handle the message later).
+  [[nodiscard]] virtual Status SendMessageTimeout(WindowHandle window, std::uint32_t message,
+                                                  WParam wParam, LParam lParam,
+                                                  std::uint32_t timeoutMs) = 0;
   virtual bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                            LParam lParam) = 0;
   // Top-level window by class name (title not compared); 0 when none.

@@ -10,10 +10,10 @@
 
 #include "platform/platform.h"
 #include "platform/text.h"
+#include "shell/resource_ids.h"
 
 namespace qv {
 
-inline constexpr std::uint32_t FAVORITE_ID_BASE = 32775;
 inline constexpr int FAVORITE_ITEMS_MAX = 1000;
 
 struct FavoriteItem {

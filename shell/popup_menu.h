@@ -3,9 +3,9 @@
 // the program file and compares it with this table.
 #pragma once
 
-#include "engine/engine.h"
 #include "framework/menu_template.h"
 #include "platform/constants.h"
+#include "shell/resource_ids.h"
 #include "shell/texts.h"
 
 namespace qv {

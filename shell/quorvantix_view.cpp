@@ -65,7 +65,6 @@ void CQuorvantixView::StartView() {
   engine.DeriveCaps();
   engine.ResetButtonTables();
 
-  // 8. The icon, showing that polling runs.
   icon.AddNotifyIcon(GetSafeHwnd(), ICON_ACTIVE);
 
   // 9. View state.
@@ -100,26 +99,43 @@ void CQuorvantixView::StartView() {
 }
 
 void CQuorvantixView::TogglePolling() {
-  if (configOpen == 1 || padError.load() == 1) return;
-  if (timerRunning.load() == 1) {
-    // No tick runs after StopPolling returns, so the latches end here alone.
-    engine.StopPolling();
-    timerRunning.store(0);
-    engine.ReleaseLatchedButtons();
-    engine.FlushKeyUps();
-    SetNotifyIcon(ICON_PAUSED);
-    return;
-  }
+  // A double click while a pause still waits for its tick is the same
+  // request again, and is not taken twice.
+  if (configOpen == 1 || padError.load() == 1 || tickWaits_ > 0 || ending_) return;
+  if (timerRunning.load() == 1)
+    PausePolling();
+  else
+    ResumePolling();
+}
+
+void CQuorvantixView::PausePolling() {
+  StopPollingAndWait();
+  // The program may have been ended while the pause waited.
+  if (ending_) return;
+  // No tick runs after StopPolling returns, so the latches end here alone.
+  timerRunning.store(0);
+  engine.ReleaseLatchedButtons();
+  engine.FlushKeyUps();
+  SetNotifyIcon(IconPicture::Paused);
+}
+
+void CQuorvantixView::ResumePolling() {
   // State and picture first, so that a first tick that stops itself (the
   // pad gone meanwhile) has the last word.
   timerRunning.store(1);
-  SetNotifyIcon(ICON_ACTIVE);
+  SetNotifyIcon(IconPicture::Active);
   if (engine.StartPolling() == 0) {
     // No timer to be had: stay paused, and say so with the picture; another
     // double click tries again.
     timerRunning.store(0);
-    SetNotifyIcon(ICON_PAUSED);
+    SetNotifyIcon(IconPicture::Paused);
   }
+}
+
+void CQuorvantixView::StopPollingAndWait() {
+  ++tickWaits_;
+  engine.StopPolling();
+  --tickWaits_;
 }
 
 LResult CQuorvantixView::OnNotifyIcon(WParam, LParam lParam) {
@@ -164,7 +180,18 @@ void CQuorvantixView::OnUpdateSetup(CCmdUI* commandUI) { commandUI->Enable(confi
 
 void CQuorvantixView::OnTaskbarCreated() { icon.AddAgain(); }
 
-void CQuorvantixView::SetNotifyIcon(std::uint32_t picture) { icon.SetNotifyIcon(picture); }
+void CQuorvantixView::SetNotifyIcon(IconPicture picture) {
+  static constexpr std::uint32_t kResources[] = {ICON_ACTIVE, ICON_PAUSED, ICON_HOLDING};
+  icon.SetNotifyIcon(kResources[static_cast<int>(picture)]);
+}
+
+void CQuorvantixView::PostFavoritesCommand() {
+  static_cast<void>(platform().windows.PostMessage(MainWindow(), kWmCommand, ID_FAVORITES, 0));
+}
+
+void CQuorvantixView::ShowLaunchFailure() {
+  platform().dialogs.MessageBox(0, kLaunchFailureText, kAppTitle, kMbOk | kMbIconExclamation);
+}
 
 void CQuorvantixView::PollingStoppedByTick(bool stoppedByPadError) {
   timerRunning.store(0);
@@ -192,6 +219,12 @@ bool CQuorvantixView::DispatchOwnCommands(std::uint32_t id, std::uint32_t code, 
 
 LResult CQuorvantixView::WindowProc(std::uint32_t message, WParam wParam, LParam lParam) {
   if (message == kWmNotifyIcon) return OnNotifyIcon(wParam, lParam);
+  // Handed on by the frame: the session ends when the frame's handler
+  // returns, so the timer and the icon go now.
+  if (message == kWmEndSession) {
+    if (wParam != 0) StopAndRemoveIcon();
+    return 0;
+  }
   if (taskbarCreated_ != 0 && message == taskbarCreated_) {
     OnTaskbarCreated();
     return 0;
@@ -205,9 +238,10 @@ void CQuorvantixView::OnDestroy() {
 }
 
 void CQuorvantixView::StopAndRemoveIcon() {
+  ending_ = true;
   // StopPolling kills the timer when one exists and, either way, waits for
   // a tick still in progress.
-  engine.StopPolling();
+  StopPollingAndWait();
   timerRunning.store(0);
   icon.RemoveNotifyIcon();
 }

@@ -32,9 +32,16 @@ class CQuorvantixView final : public CView, public EngineHost {
   void OnTaskbarCreated();
 
   // EngineHost: the tick's side.
-  void SetNotifyIcon(std::uint32_t picture) override;
+  void SetNotifyIcon(IconPicture picture) override;
   void PollingStoppedByTick(bool padError) override;
-  WindowHandle MainWindow() override { return mainWindow_.load(); }
+  void PostFavoritesCommand() override;
+  void ShowLaunchFailure() override;
+
+  // The application's main window; safe from either thread.
+  WindowHandle MainWindow() const { return mainWindow_.load(); }
+  // Stops polling, waits for a tick in progress and removes the icon, as
+  // the view's destruction does; again later, it does nothing more.
+  void StopAndRemoveIcon();
 
   bool OnCmdMsg(std::uint32_t id, std::uint32_t code, void* extra,
                 CmdHandlerInfo* handlerInfo) override;
@@ -57,10 +64,17 @@ class CQuorvantixView final : public CView, public EngineHost {
 
  private:
   void OpenPopUpMenu();
-  void StopAndRemoveIcon();
+  void PausePolling();
+  void ResumePolling();
+  // StopPolling, which waits for a tick with the user interface alive:
+  // whatever the user does meanwhile runs inside it and finds the count up.
+  void StopPollingAndWait();
 
   std::atomic<WindowHandle> mainWindow_{0};
   std::uint32_t taskbarCreated_;
+  int tickWaits_ = 0;
+  // The window is being destroyed or the session ends: nothing starts again.
+  bool ending_ = false;
 };
 
 }  // namespace qv

@@ -17,7 +17,7 @@ enum class EffectKind {
   Mouse,          // a: flags, b: dx, c: dy, d: data
   Key,            // a: vk, b: scan, c: flags
   Sound,          // text: file
-  Send,           // window, a: message, b: wParam, c: lParam
+  Send,           // window, a: message, b: wParam, c: lParam, d: time-out (ms)
   Post,           // window, a: message, b: wParam, c: lParam
   Foreground,     // window
   MessageBox,     // window: owner, text: text, a: flags

@@ -1,8 +1,10 @@
 // Manual clock and periodic timers of the simulated platform.
 #include "platform/sim/sim_timer.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 namespace qv::sim {
 
@@ -17,6 +19,10 @@ std::uint32_t SimTimer::SetPeriodic(std::uint32_t periodMs, std::uint32_t resolu
   const std::uint32_t id = nextId_++;
   timers_.push_back(Entry{id, periodMs, now_ + periodMs, callback, context, true});
   log_.Add(EffectKind::TimerStart, 0, id, periodMs, resolutionMs);
+  if (fireDuringNextStart_) {
+    fireDuringNextStart_ = false;
+    callback(context);
+  }
   return id;
 }
 
@@ -27,10 +33,16 @@ void SimTimer::Kill(std::uint32_t id) {
 }
 
 void SimTimer::WaitUntil(bool (*done)(const void* context), const void* context) {
-  if (!done(context)) {
-    // Single-threaded: nothing could ever make the condition true.
-    std::fprintf(stderr, "SimTimer::WaitUntil would wait forever\n");
-    std::abort();
+  // A test that means to wait runs the tick on another thread; ten seconds
+  // of real time without the condition is a test gone wrong.
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!done(context)) {
+    if (!whileWaiting || std::chrono::steady_clock::now() > giveUp) {
+      std::fprintf(stderr, "SimTimer::WaitUntil would wait forever\n");
+      std::abort();
+    }
+    whileWaiting();
+    std::this_thread::yield();
   }
 }
 

@@ -1,9 +1,12 @@
 // A manual multimedia clock with periodic timers that fire as the test
-// advances time. Everything runs on the test's thread, so a tick is never in
-// progress while other code runs and WaitUntil can only find its condition met.
+// advances time. Everything normally runs on the test's thread, so a tick is
+// never in progress while other code runs and WaitUntil finds its condition
+// met; a test that runs a tick on a thread of its own makes WaitUntil serve
+// the user interface (whileWaiting) until the tick is done.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "platform/sim/sim_log.h"
@@ -26,9 +29,16 @@ class SimTimer final : public MultimediaTimer {
   void Advance(std::uint32_t ms);
   void SetNow(std::uint32_t now) { now_ = now; }
   void FailNextStart() { failNextStart_ = true; }
+  // The next timer made fires once before SetPeriodic returns, as a real
+  // timer may on its own thread before its creator has the identifier.
+  void FireDuringNextStart() { fireDuringNextStart_ = true; }
   bool IsRunning(std::uint32_t id) const;
   int LiveCount() const;
   std::uint32_t LastResolution() const { return lastResolution_; }
+
+  // What the waiting thread does between looks at the condition, as the
+  // real wait dispatches messages; none: the wait cannot end and aborts.
+  std::function<void()> whileWaiting;
 
  private:
   struct Entry {
@@ -45,6 +55,7 @@ class SimTimer final : public MultimediaTimer {
   std::uint32_t nextId_ = 1;
   std::uint32_t lastResolution_ = 0;
   bool failNextStart_ = false;
+  bool fireDuringNextStart_ = false;
 };
 
 }  // namespace qv::sim

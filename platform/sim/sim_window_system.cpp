@@ -14,10 +14,22 @@ bool SimWindowSystem::ScreenToClient(WindowHandle window, Point& where) {
 
 LResult SimWindowSystem::SendMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                                      LParam lParam) {
-  log_.Add(EffectKind::Send, window, message, static_cast<std::int64_t>(wParam), lParam);
+  log_.Add(EffectKind::Send, window, message, static_cast<std::int64_t>(wParam), lParam, kForever);
+  auto hung = hung_.find(window);
+  if (hung != hung_.end() && hung->second) return 0;
   auto it = handlers_.find(window);
   if (it != handlers_.end()) return it->second(message, wParam, lParam);
   return 0;
+}
+
+Status SimWindowSystem::SendMessageTimeout(WindowHandle window, std::uint32_t message,
+                                           WParam wParam, LParam lParam, std::uint32_t timeoutMs) {
+  log_.Add(EffectKind::Send, window, message, static_cast<std::int64_t>(wParam), lParam, timeoutMs);
+  auto hung = hung_.find(window);
+  if (hung != hung_.end() && hung->second) return Status::Failed;
+  auto it = handlers_.find(window);
+  if (it != handlers_.end()) static_cast<void>(it->second(message, wParam, lParam));
+  return Status::Ok;
 }
 
 bool SimWindowSystem::PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,

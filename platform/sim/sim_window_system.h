@@ -26,8 +26,11 @@ class SimWindowSystem final : public WindowSystem {
   }
   WindowHandle WindowFromPoint(Point) override { return windowAtPointer_; }
   bool ScreenToClient(WindowHandle window, Point& where) override;
+  // A send is logged with the time it may wait (kForever for SendMessage).
   LResult SendMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                       LParam lParam) override;
+  Status SendMessageTimeout(WindowHandle window, std::uint32_t message, WParam wParam,
+                            LParam lParam, std::uint32_t timeoutMs) override;
   bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                    LParam lParam) override;
   WindowHandle FindWindowByClass(const char* className) override;
@@ -38,12 +41,17 @@ class SimWindowSystem final : public WindowSystem {
   WindowHandle DesktopWindow() override { return kDesktop; }
 
   static constexpr WindowHandle kDesktop = 0x10010;
+  static constexpr std::uint32_t kForever = 0xFFFFFFFFu;
 
   void SetCursor(Point where) { cursor_ = where; }
   void SetWindowAtPointer(WindowHandle window) { windowAtPointer_ = window; }
   void SetClientOrigin(WindowHandle window, Point origin) { origins_[window] = origin; }
   void AddTopLevel(const std::string& className, WindowHandle window) { classes_[className] = window; }
   void SetFirstChild(WindowHandle parent, WindowHandle child) { children_[parent] = child; }
+  // A window whose program has stopped taking messages: a send with a
+  // time-out gives up, a plain send would never return (here it returns 0
+  // and is logged as waiting for ever).
+  void SetHung(WindowHandle window, bool hung) { hung_[window] = hung; }
   // Messages to `window` go to `handler` (sent: at once; posted: when pumped).
   void Attach(WindowHandle window, Handler handler) { handlers_[window] = std::move(handler); }
   void Detach(WindowHandle window) { handlers_.erase(window); }
@@ -64,6 +72,7 @@ class SimWindowSystem final : public WindowSystem {
   std::map<std::string, WindowHandle> classes_;
   std::map<WindowHandle, WindowHandle> children_;
   std::map<WindowHandle, Handler> handlers_;
+  std::map<WindowHandle, bool> hung_;
   std::vector<Posted> posted_;
 };
 

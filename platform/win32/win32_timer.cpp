@@ -1,4 +1,5 @@
-// timeSetEvent / timeKillEvent / timeGetTime, and the message-serving wait.
+// timeSetEvent / timeKillEvent / timeGetTime, and the wait that keeps the
+// user interface alive.
 #include "platform/win32/win32_timer.h"
 
 #include "platform/win32/win32_api.h"
@@ -60,15 +61,27 @@ void Win32MultimediaTimer::Kill(std::uint32_t id) {
 std::uint32_t Win32MultimediaTimer::Now() { return ::timeGetTime(); }
 
 void Win32MultimediaTimer::WaitUntil(bool (*done)(const void* context), const void* context) {
-  // A tick may be blocked in a synchronous SendMessage to a window of this
-  // thread. Waking for sent messages only (QS_SENDMESSAGE) and peeking with
-  // PM_QS_SENDMESSAGE lets the system deliver them, while posted messages
-  // and input stay queued for the ordinary message loop.
+  // Every message is dispatched while waiting: a tick may be blocked in a
+  // synchronous send to a window of this thread, or be showing a message box
+  // for as long as the user takes, and the icon, its menu and the end of
+  // the session must keep working meanwhile. A quit request taken from the
+  // queue here is put back for the message loop when the wait is over.
+  bool quit = false;
+  int quitCode = 0;
   while (!done(context)) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_SENDMESSAGE);
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
     MSG msg;
-    ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    while (!done(context) && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        quit = true;
+        quitCode = static_cast<int>(msg.wParam);
+        continue;
+      }
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
   }
+  if (quit) ::PostQuitMessage(quitCode);
 }
 
 }  // namespace qv

@@ -1,5 +1,5 @@
 // The periodic multimedia timer (timeSetEvent), the multimedia clock, and a
-// wait for the user-interface thread that keeps serving sent messages.
+// wait for the user-interface thread that keeps dispatching its messages.
 #pragma once
 
 #include <atomic>

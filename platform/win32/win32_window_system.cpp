@@ -34,6 +34,17 @@ LResult Win32WindowSystem::SendMessage(WindowHandle window, std::uint32_t messag
   return ::SendMessageW(ToHwnd(window), message, wParam, lParam);
 }
 
+Status Win32WindowSystem::SendMessageTimeout(WindowHandle window, std::uint32_t message,
+                                             WParam wParam, LParam lParam, std::uint32_t timeoutMs) {
+  // SMTO_ABORTIFHUNG: a receiver that has not taken a message for some
+  // seconds (the system's test of a hung window) makes the send fail at once.
+  DWORD_PTR result = 0;
+  return ::SendMessageTimeoutW(ToHwnd(window), message, wParam, lParam,
+                               SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs, &result) != 0
+             ? Status::Ok
+             : Status::Failed;
+}
+
 bool Win32WindowSystem::PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                                     LParam lParam) {
   return ::PostMessageW(ToHwnd(window), message, wParam, lParam) != FALSE;

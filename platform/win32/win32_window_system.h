@@ -12,6 +12,8 @@ class Win32WindowSystem final : public WindowSystem {
   bool ScreenToClient(WindowHandle window, Point& where) override;
   LResult SendMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                       LParam lParam) override;
+  Status SendMessageTimeout(WindowHandle window, std::uint32_t message, WParam wParam,
+                            LParam lParam, std::uint32_t timeoutMs) override;
   bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                    LParam lParam) override;
   WindowHandle FindWindowByClass(const char* className) override;

@@ -1,5 +1,7 @@
 // Values derived from the pad's capabilities and the settings: stick limits,
 // button count, Z axis and hat, the per-slot masks, and a pad that is not there.
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "tests/engine/engine_rig.h"
@@ -142,6 +144,35 @@ TEST(DeriveCaps, HugeMarginDoesNotMakeTheRestingStickDeflected) {
     rig.sim.joystick.SetStick(32767, 32767);
     rig.Ticks(5);
     EXPECT_TRUE(rig.Moves().empty());
+  }
+}
+
+TEST(DeriveCaps, AnAxisWithAnInvertedOrTooNarrowRangeNeverCountsAsPushed) {
+  struct Range {
+    std::uint32_t min, max;
+  };
+  for (const Range r : {Range{40000, 20000}, Range{0, 0}, Range{100, 101}}) {
+    for (bool vertical : {false, true}) {
+      SCOPED_TRACE(std::to_string(r.min) + ".." + std::to_string(r.max) + (vertical ? " Y" : " X"));
+      EngineRig rig;
+      JoyCaps& caps = rig.sim.joystick.Caps();
+      (vertical ? caps.yMin : caps.xMin) = r.min;
+      (vertical ? caps.yMax : caps.xMax) = r.max;
+      rig.engine.LoadSettings();
+      rig.StartWithSettings();
+      for (std::uint32_t at : {r.min, r.max, (r.min + r.max) / 2, 0u, 32767u, 65535u}) {
+        rig.sim.joystick.SetStick(vertical ? 32767 : at, vertical ? at : 32767);
+        rig.Ticks(5);
+      }
+      EXPECT_TRUE(rig.Moves().empty());
+      // The other axis still works.
+      rig.sim.joystick.SetStick(vertical ? 0 : r.min, vertical ? r.min : 0);
+      rig.Tick();
+      const std::vector<Point> moves = rig.Moves();
+      ASSERT_EQ(moves.size(), 1u);
+      EXPECT_EQ(vertical ? moves[0].x : moves[0].y, -1);
+      EXPECT_EQ(vertical ? moves[0].y : moves[0].x, 0);
+    }
   }
 }
 

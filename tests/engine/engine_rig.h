@@ -1,5 +1,5 @@
 // The engine on the simulated platform, as the engine tests drive it: a host
-// that records icon pictures and self-stops, ticks run by advancing the
+// that records what the engine asks of it, ticks run by advancing the
 // simulated clock, and filters over the effect log.
 #pragma once
 
@@ -14,14 +14,13 @@
 
 namespace qv::test {
 
-inline constexpr WindowHandle kMainWindow = 0x4242;
 inline constexpr WindowHandle kTargetWindow = 0x7100;
 
 // Records into fixed storage so that a tick that reaches the host still
 // allocates nothing.
 class RecordingHost final : public EngineHost {
  public:
-  void SetNotifyIcon(std::uint32_t picture) override {
+  void SetNotifyIcon(IconPicture picture) override {
     if (pictureCount < kRoom) pictures[pictureCount] = picture;
     ++pictureCount;
   }
@@ -29,19 +28,22 @@ class RecordingHost final : public EngineHost {
     if (stopCount < kRoom) stops[stopCount] = padError;
     ++stopCount;
   }
-  WindowHandle MainWindow() override { return kMainWindow; }
+  void PostFavoritesCommand() override { ++favoritesCommands; }
+  void ShowLaunchFailure() override { ++launchFailures; }
 
-  std::vector<std::uint32_t> Pictures() const {
-    return std::vector<std::uint32_t>(pictures, pictures + Clamp(pictureCount));
+  std::vector<IconPicture> Pictures() const {
+    return std::vector<IconPicture>(pictures, pictures + Clamp(pictureCount));
   }
   std::vector<bool> Stops() const { return std::vector<bool>(stops, stops + Clamp(stopCount)); }
-  void Clear() { pictureCount = stopCount = 0; }
+  void Clear() { pictureCount = stopCount = 0; favoritesCommands = launchFailures = 0; }
 
   static constexpr std::size_t kRoom = 256;
-  std::uint32_t pictures[kRoom] = {};
+  IconPicture pictures[kRoom] = {};
   std::size_t pictureCount = 0;
   bool stops[kRoom] = {};
   std::size_t stopCount = 0;
+  int favoritesCommands = 0;
+  int launchFailures = 0;
 
  private:
   static std::size_t Clamp(std::size_t n) { return n < kRoom ? n : kRoom; }
@@ -117,6 +119,12 @@ struct EngineRig {
     return out;
   }
   std::vector<sim::Effect> Sends() const { return sim.log.Of(sim::EffectKind::Send); }
+  // How long each message sent may wait for its receiver.
+  std::vector<std::uint32_t> SendTimeouts() const {
+    std::vector<std::uint32_t> out;
+    for (const sim::Effect& e : Sends()) out.push_back(static_cast<std::uint32_t>(e.d));
+    return out;
+  }
   std::vector<sim::Effect> Posts() const { return sim.log.Of(sim::EffectKind::Post); }
   std::vector<std::string> Sounds() const {
     std::vector<std::string> out;

@@ -1,6 +1,7 @@
 // The polling tick: the timer, stick margins and steps, acceleration, the
 // stick modes with their repeat delay, the hat, the throttle, the stop
 // conditions and the pointer sounds.
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -76,7 +77,7 @@ TEST(PollingTimer, PeriodIsTenWithSpeedAsResolution) {
   EngineRig rig;
   StartWith(rig, [](PadSettings& s) { s.Speed = 50; });
   EXPECT_NE(rig.timerId, 0u);
-  EXPECT_EQ(rig.engine.state.TimerId, rig.timerId);
+  EXPECT_EQ(rig.engine.state.TimerId.Current(), rig.timerId);
   EXPECT_EQ(rig.sim.timer.LastResolution(), 50u);
   EXPECT_TRUE(rig.sim.timer.IsRunning(rig.timerId));
 
@@ -94,7 +95,7 @@ TEST(PollingTimer, FailedStartGivesZero) {
   rig.engine.DeriveCaps();
   rig.sim.timer.FailNextStart();
   EXPECT_EQ(rig.engine.StartPolling(), 0u);
-  EXPECT_EQ(rig.engine.state.TimerId, 0u);
+  EXPECT_EQ(rig.engine.state.TimerId.Current(), 0u);
   EXPECT_EQ(rig.sim.timer.LiveCount(), 0);
 }
 
@@ -117,6 +118,39 @@ TEST(PollingTimer, NoTicksAfterStopUntilStartedAgain) {
   rig.Ticks(3);
   EXPECT_EQ(rig.sim.joystick.reads, reads + 3);
   EXPECT_EQ(rig.Moves().size(), 3u);
+}
+
+TEST(PollingTimer, ATickThatStopsPollingBeforeTheStartHasReturnedLeavesNoTimer) {
+  for (bool unplugged : {true, false}) {
+    SCOPED_TRACE(unplugged ? "unplugged" : "SHIFT+PAUSE");
+    EngineRig rig;
+    StartDefault(rig);
+    rig.engine.StopPolling();
+    if (unplugged) {
+      rig.sim.joystick.Unplug();
+    } else {
+      rig.sim.input.SetKeyState(kVkShift, -32768);
+      rig.sim.input.SetKeyState(kVkPause, 1);
+    }
+    rig.sim.timer.FireDuringNextStart();
+    rig.ClearLog();
+    rig.timerId = rig.engine.StartPolling();
+    EXPECT_THAT(rig.host.Stops(), ElementsAre(unplugged));
+    EXPECT_EQ(rig.sim.timer.LiveCount(), 0);
+    EXPECT_FALSE(rig.sim.timer.IsRunning(rig.timerId));
+
+    // Resumed with the cause gone: one timer, one tick every 10 ms.
+    rig.sim.joystick.Plug();
+    rig.sim.input.SetKeyState(kVkShift, 0);
+    rig.sim.input.SetKeyState(kVkPause, 0);
+    rig.Restart();
+    const int reads = rig.sim.joystick.reads;
+    rig.sim.joystick.SetStick(0, 32767);
+    rig.Ticks(10);
+    EXPECT_EQ(rig.sim.timer.LiveCount(), 1);
+    EXPECT_EQ(rig.sim.joystick.reads - reads, 10);
+    EXPECT_EQ(rig.Moves().size(), 10u);
+  }
 }
 
 TEST(StickMotion, DefaultMarginsDecideWhatCountsAsPushed) {
@@ -163,6 +197,43 @@ TEST(StickMotion, StepIsNSpeedWhateverTheDeflection) {
   rig.sim.joystick.SetStick(2500, 32767);
   rig.Tick();
   EXPECT_THAT(Xs(rig.Moves()), ElementsAre(-5, -5));
+}
+
+TEST(StickMotion, StoredStepsAreUsedAsStoredAndTheirProductsSaturate) {
+  constexpr std::int32_t kMin = INT32_MIN;
+  constexpr std::int32_t kMax = INT32_MAX;
+  struct Case {
+    std::int32_t nSpeed, gSpeed;
+    bool accel;  // the default acceleration button held
+    std::uint32_t x, y;
+    std::int32_t dx, dy;
+  };
+  const Case cases[] = {
+      {-5, 4, false, 65535, 32767, -5, 0},
+      {1000, 1000, true, 0, 65535, -1000000, 1000000},
+      {kMin, 4, false, 0, 32767, kMax, 0},
+      {kMin, 4, false, 32767, 65535, 0, kMin},
+      {kMin, 4, false, 32767, 0, 0, kMax},
+      {0x40000000, 4, true, 65535, 0, kMax, kMin},
+      {0x40000000, -4, true, 65535, 32767, kMin, 0},
+      {kMin, -1, true, 0, 32767, kMin, 0},
+      {kMin, kMin, true, 0, 0, kMin, kMin},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.nSpeed) + " x " + std::to_string(c.gSpeed));
+    EngineRig rig;
+    StartWith(rig, [&](PadSettings& s) {
+      s.NSpeed = c.nSpeed;
+      s.GSpeed = c.gSpeed;
+    });
+    if (c.accel) rig.sim.joystick.Press(3);
+    rig.sim.joystick.SetStick(c.x, c.y);
+    rig.Tick();
+    const std::vector<Point> moves = rig.Moves();
+    ASSERT_EQ(moves.size(), 1u);
+    EXPECT_EQ(moves[0].x, c.dx);
+    EXPECT_EQ(moves[0].y, c.dy);
+  }
 }
 
 TEST(Acceleration, HeldAccelButtonMultipliesUntilReleased) {
@@ -341,6 +412,38 @@ TEST(ScrollStick, DirectionsSendLineMessagesToTheWindowUnderThePointer) {
     for (const sim::Effect& e : rig.Sends()) EXPECT_EQ(e.c, 0);
     EXPECT_TRUE(rig.Moves().empty());
   }
+}
+
+TEST(ScrollStick, AWindowThatStopsRespondingHoldsNoTickForLong) {
+  EngineRig rig;
+  rig.sim.joystick.Caps().caps = kJoyCapsHasPov;
+  StartWith(rig, [](PadSettings& s) {
+    s.ButtonFlags[kModeSlot] = BA_SCROLL_STICK;
+    s.ButtonFlags[9] = BA_WHEEL_STICK;
+    s.ButtonFlags[10] = BA_WHEEL_UP;
+    s.Delay = 0;
+  });
+  rig.engine.state.LegacyWheel = 1;
+  rig.sim.windows.SetHung(kTargetWindow, true);
+  HoldModeButton(rig);
+  // The hat, the scroll stick, the wheel stick and a wheel button, each
+  // sending to the window that has stopped responding.
+  rig.sim.joystick.SetPov(4500);
+  rig.Ticks(2);
+  rig.sim.joystick.SetPov(kJoyPovCentered);
+  rig.sim.joystick.SetStick(32767, 0);
+  rig.Ticks(2);
+  rig.sim.joystick.SetButtons(1u << 9);
+  rig.Ticks(2);
+  rig.sim.joystick.SetButtons((1u << 10) | 1u);
+  rig.sim.joystick.SetStick(32767, 32767);
+  rig.Ticks(3);
+
+  const std::vector<std::uint32_t> timeouts = rig.SendTimeouts();
+  ASSERT_EQ(timeouts.size(), 10u);
+  for (std::uint32_t timeout : timeouts) EXPECT_LE(timeout, 200u);
+  // The ticks went on to the buttons.
+  EXPECT_THAT(rig.MouseButtons(), ElementsAre(kMouseLeftDown));
 }
 
 TEST(ScrollStick, DesktopIconViewNeverGetsScrollMessages) {
@@ -564,7 +667,7 @@ TEST(PauseChord, ShiftPauseStopsAndKeepsLatches) {
     EXPECT_EQ(rig.sim.timer.LiveCount(), 0);
     EXPECT_EQ(rig.sim.log.Count(sim::EffectKind::TimerKill), 1u);
     EXPECT_THAT(rig.host.Stops(), ElementsAre(false));
-    EXPECT_THAT(rig.host.Pictures(), ElementsAre(ICON_PAUSED));
+    EXPECT_THAT(rig.host.Pictures(), ElementsAre(IconPicture::Paused));
     EXPECT_EQ(rig.engine.buttons.HoldCount, 1);
     EXPECT_TRUE(rig.sim.log.Of(sim::EffectKind::Mouse).empty());
 
@@ -612,10 +715,10 @@ TEST(PadFailure, LatchedButtonsAreReleasedThenPollingStops) {
   EXPECT_NE(rig.engine.buttons.PressState[1], 0u);
   EXPECT_EQ(rig.engine.buttons.RightCount, 1);
 
-  const std::vector<std::uint32_t> pictures = rig.host.Pictures();
+  const std::vector<IconPicture> pictures = rig.host.Pictures();
   ASSERT_GE(pictures.size(), 2u);
-  EXPECT_EQ(pictures[pictures.size() - 2], ICON_ACTIVE);
-  EXPECT_EQ(pictures.back(), ICON_PAUSED);
+  EXPECT_EQ(pictures[pictures.size() - 2], IconPicture::Active);
+  EXPECT_EQ(pictures.back(), IconPicture::Paused);
   EXPECT_THAT(rig.host.Stops(), ElementsAre(true));
   EXPECT_EQ(rig.sim.timer.LiveCount(), 0);
   EXPECT_EQ(rig.engine.state.RepeatDeadline, 0u);
@@ -632,7 +735,7 @@ TEST(PadFailure, WithoutLatchesOnlyThePausedPicture) {
   rig.Tick();
   rig.sim.joystick.Unplug();
   rig.Ticks(3);
-  EXPECT_THAT(rig.host.Pictures(), ElementsAre(ICON_PAUSED));
+  EXPECT_THAT(rig.host.Pictures(), ElementsAre(IconPicture::Paused));
   EXPECT_THAT(rig.host.Stops(), ElementsAre(true));
   EXPECT_EQ(rig.sim.log.Count(sim::EffectKind::TimerKill), 1u);
   EXPECT_TRUE(rig.sim.log.Of(sim::EffectKind::Mouse).empty());

@@ -1,5 +1,6 @@
 // The hand-over between ticks and the user-interface thread, with real
-// threads: once closed and idle, no tick gets in; two ticks never overlap.
+// threads: once closed and idle, no tick gets in; two ticks never overlap;
+// a timer that a tick stops while it is being made is killed exactly once.
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/tick_gate.h"
+#include "engine/timer_slot.h"
 
 namespace qv::test {
 namespace {
@@ -98,6 +100,36 @@ TEST(TickGate, SecondEnterWhileInsideIsRefused) {
   EXPECT_TRUE(TickGate::Idle(&gate));
   EXPECT_TRUE(gate.Enter());
   gate.Leave();
+}
+
+TEST(TimerSlot, ATimerStoppedWhileItIsMadeIsKilledExactlyOnce) {
+  constexpr std::uint32_t kId = 7;
+  for (int round = 0; round < 2000; ++round) {
+    TimerSlot slot;
+    std::atomic<bool> go{false};
+    std::atomic<int> kills{0};
+    slot.Arm();
+    // The first tick stops polling while the maker is still publishing.
+    std::thread tick([&] {
+      while (!go.load()) std::this_thread::yield();
+      if (slot.Take() == kId) kills.fetch_add(1);
+    });
+    go.store(true);
+    if (slot.Publish(kId) == kId) kills.fetch_add(1);
+    tick.join();
+    ASSERT_EQ(kills.load(), 1) << "round " << round;
+    EXPECT_EQ(slot.Current(), 0u);
+  }
+}
+
+TEST(TimerSlot, ARunningTimerIsLeftToWhoeverStopsIt) {
+  TimerSlot slot;
+  slot.Arm();
+  EXPECT_EQ(slot.Publish(9), 0u);
+  EXPECT_EQ(slot.Current(), 9u);
+  EXPECT_EQ(slot.Take(), 9u);
+  EXPECT_EQ(slot.Take(), 0u) << "a second stop has nothing to kill";
+  EXPECT_EQ(slot.Current(), 0u);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // favourites command while the menu is open leaves that menu alone.
 #include <gtest/gtest.h>
 
+#include "engine/pad_settings.h"
 #include "tests/shell/favorites_fixture.h"
 #include "tests/shell/shell_rig.h"
 
@@ -70,6 +71,25 @@ TEST(FavoritesInTheProgram, ASecondCommandWhileTheMenuIsOpenIsIgnored) {
   // Once the menu has closed, the command works again.
   rig.Command(kIdFavorites);
   EXPECT_EQ(rig.sim.log.Count(sim::EffectKind::TrackMenu), 2u);
+}
+
+TEST(FavoritesInTheProgram, APadButtonOpensTheMenuWhenReleased) {
+  FavoritesRig rig;
+  ASSERT_TRUE(rig.Start());
+  rig.view().engine.settings.ButtonFlags[8] = BA_FAVORITES;
+  rig.sim.log.Clear();
+  rig.sim.joystick.Press(8);
+  rig.host.Advance(30);
+  EXPECT_EQ(rig.sim.log.Count(sim::EffectKind::TrackMenu), 0u);
+  rig.sim.joystick.Release(8);
+  rig.host.Advance(10);
+  const auto posts = rig.sim.log.Of(sim::EffectKind::Post);
+  ASSERT_EQ(posts.size(), 1u);
+  EXPECT_EQ(posts[0].window, rig.frameWindow());
+  EXPECT_EQ(posts[0].a, kWmCommand);
+  EXPECT_EQ(posts[0].b, kIdFavorites);
+  EXPECT_EQ(posts[0].c, 0);
+  EXPECT_EQ(rig.sim.log.Count(sim::EffectKind::TrackMenu), 1u);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ class NotifyIconUse : public ::testing::Test {
 };
 
 TEST_F(NotifyIconUse, DoubleClickPausesAndTheNextResumesWithTheSpeedOfThatMoment) {
-  const std::uint32_t firstTimer = rig.view().engine.state.TimerId;
+  const std::uint32_t firstTimer = rig.view().engine.state.TimerId.Current();
   rig.DoubleClick();
   EXPECT_EQ(rig.view().timerRunning.load(), 0);
   EXPECT_FALSE(rig.sim.timer.IsRunning(firstTimer));
@@ -43,7 +43,7 @@ TEST_F(NotifyIconUse, DoubleClickPausesAndTheNextResumesWithTheSpeedOfThatMoment
   const auto starts = rig.sim.log.Of(sim::EffectKind::TimerStart);
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0].c, 70);
-  EXPECT_TRUE(rig.sim.timer.IsRunning(rig.view().engine.state.TimerId));
+  EXPECT_TRUE(rig.sim.timer.IsRunning(rig.view().engine.state.TimerId.Current()));
 }
 
 TEST_F(NotifyIconUse, OtherMouseMessagesOverTheIconDoNothing) {
@@ -133,7 +133,7 @@ TEST_F(NotifyIconUse, ANewTaskBarGetsTheIconBackWithItsCurrentPicture) {
 }
 
 TEST_F(NotifyIconUse, ClosingTheProgramKillsTheTimerAndRemovesTheIcon) {
-  const std::uint32_t timer = rig.view().engine.state.TimerId;
+  const std::uint32_t timer = rig.view().engine.state.TimerId.Current();
   rig.CloseFrame();
   const auto kills = rig.sim.log.Of(sim::EffectKind::TimerKill);
   ASSERT_EQ(kills.size(), 1u);

@@ -68,7 +68,7 @@ TEST(ShellStartup, EmptyProfileGivesTheDefaultsAndTheTimerTheirSpeed) {
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0].b, 10) << "period";
   EXPECT_EQ(starts[0].c, defaults.Speed) << "resolution";
-  EXPECT_TRUE(rig.sim.timer.IsRunning(rig.view().engine.state.TimerId));
+  EXPECT_TRUE(rig.sim.timer.IsRunning(rig.view().engine.state.TimerId.Current()));
 }
 
 TEST(ShellStartup, StoredSpeedIsTheTimerResolution) {
@@ -126,7 +126,7 @@ TEST(ShellStartup, ASecondCopyEndsSilentlyAndTheFirstRunsOn) {
 
   EXPECT_TRUE(first.sim.process.Holds());
   EXPECT_TRUE(first.sim.shell.iconPresent);
-  EXPECT_TRUE(first.sim.timer.IsRunning(first.view().engine.state.TimerId));
+  EXPECT_TRUE(first.sim.timer.IsRunning(first.view().engine.state.TimerId.Current()));
 
   // Once the first has ended, a new copy starts normally.
   first.CloseFrame();

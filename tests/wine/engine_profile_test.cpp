@@ -19,9 +19,10 @@ constexpr char kRoot[] = "Software\\Nerrow Lab\\Quorvantix";
 
 class QuietHost final : public qv::EngineHost {
  public:
-  void SetNotifyIcon(std::uint32_t) override {}
+  void SetNotifyIcon(qv::IconPicture) override {}
   void PollingStoppedByTick(bool) override {}
-  qv::WindowHandle MainWindow() override { return 0; }
+  void PostFavoritesCommand() override {}
+  void ShowLaunchFailure() override {}
 };
 
 void ForgetProfile() { ::SHDeleteKeyA(HKEY_CURRENT_USER, kRoot); }

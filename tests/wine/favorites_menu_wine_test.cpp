@@ -228,7 +228,7 @@ TEST_CASE(TheFolderTreeBecomesARealMenuAndAnItemOpensItsFile) {
 
   // Choosing "note" opens note.txt through the shell.
   const UINT id = ::GetMenuItemID(menu, 6);
-  CHECK(id >= qv::FAVORITE_ID_BASE && id < qv::FAVORITE_ID_BASE + 1000);
+  CHECK(id >= FAVORITE_ID_BASE && id < FAVORITE_ID_BASE + 1000);
   CHECK(favorites.DispatchFavoriteCommand(id, 0, false, 0));
   CHECK_EQ(shell.opened.size(), 1u);
   if (!shell.opened.empty()) {

@@ -1,6 +1,7 @@
 // The multimedia timer for real: its rate, that a kill followed by a wait
-// really stops it, and that the wait serves messages a tick sends to the
-// waiting thread while leaving posted ones queued.
+// really stops it, and that the wait keeps the waiting thread's windows
+// alive (messages a tick sends, and posted ones) while it keeps a quit
+// request for the message loop.
 #include <atomic>
 
 #include "platform/win32/win32_api.h"
@@ -118,7 +119,7 @@ bool SendDoneOrGaveUp(const void* context) {
   return tick->done || static_cast<LONG>(::GetTickCount() - tick->giveUpAt) >= 0;
 }
 
-TEST_CASE(waiting_serves_a_message_sent_by_a_tick_and_leaves_posted_ones_queued) {
+TEST_CASE(waiting_serves_a_message_sent_by_a_tick_and_posted_ones) {
   WNDCLASSW wc{};
   wc.lpfnWndProc = &ProbeProc;
   wc.hInstance = ::GetModuleHandleW(nullptr);
@@ -143,11 +144,22 @@ TEST_CASE(waiting_serves_a_message_sent_by_a_tick_and_leaves_posted_ones_queued)
   timer.Kill(tick.id);
   ::Sleep(30);  // a tick that started before the kill sees `done` and returns
 
-  // The posted message was not dispatched by the wait; it is still queued.
-  CHECK_EQ(g_postedHandled.load(), 0);
+  // The posted message was dispatched by the wait, as the icon's are.
+  CHECK_EQ(g_postedHandled.load(), 1);
   MSG msg;
-  CHECK(::PeekMessageW(&msg, window, kPosted, kPosted, PM_REMOVE));
+  CHECK(!::PeekMessageW(&msg, window, kPosted, kPosted, PM_REMOVE));
   ::DestroyWindow(window);
+}
+
+TEST_CASE(a_quit_request_taken_while_waiting_is_kept_for_the_message_loop) {
+  qv::Win32MultimediaTimer timer;
+  ::PostQuitMessage(5);
+  Deadline soon(100);
+  timer.WaitUntil(&DeadlinePassed, &soon);
+  MSG msg;
+  CHECK(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  CHECK_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+  CHECK_EQ(msg.wParam, static_cast<WPARAM>(5));
 }
 
 TEST_CASE(waiting_for_a_condition_already_true_returns_at_once) {
