@@ -30,6 +30,7 @@ inline constexpr std::uint32_t BX_DOUBLE = 0x00040000;
 inline constexpr std::uint32_t BX_ALT = 0x00080000;
 inline constexpr std::uint32_t BX_HOLD = 0x00100000;
 
+// A new record holds the defaults of a new profile.
 struct PadSettings {
   std::int32_t PortID = 0;
   std::int32_t GSpeed = 4;
@@ -43,7 +44,11 @@ struct PadSettings {
   Text CursorSoundOnFile = {};
   Text CursorSoundOffFile = {};
 
-  std::uint32_t ButtonFlags[BUTTON_SLOTS] = {};
+  // A new profile's actions for the eight first slots; the others do nothing.
+  std::uint32_t ButtonFlags[BUTTON_SLOTS] = {
+      BA_LEFT,     BA_RIGHT,      BA_LEFT | BX_DOUBLE,    BA_ACCEL,
+      BA_WHEEL_UP, BA_WHEEL_DOWN, BA_WHEEL_UP | BX_SHIFT, BA_WHEEL_DOWN | BX_SHIFT,
+  };
   std::uint8_t KeyChar[BUTTON_SLOTS] = {};
   std::uint8_t KeyCode[BUTTON_SLOTS] = {};
   std::int32_t PressSound[BUTTON_SLOTS] = {};
@@ -51,18 +56,6 @@ struct PadSettings {
   Text PressSoundFile[BUTTON_SLOTS] = {};
   Text ReleaseSoundFile[BUTTON_SLOTS] = {};
   Text AppPath[BUTTON_SLOTS] = {};
-};
-
-// Flags of the eight first slots in a new profile; the others do nothing.
-inline constexpr std::uint32_t kDefaultButtonFlags[8] = {
-    BA_LEFT,
-    BA_RIGHT,
-    BA_LEFT | BX_DOUBLE,
-    BA_ACCEL,
-    BA_WHEEL_UP,
-    BA_WHEEL_DOWN,
-    BA_WHEEL_UP | BX_SHIFT,
-    BA_WHEEL_DOWN | BX_SHIFT,
 };
 
 struct PadCaps {

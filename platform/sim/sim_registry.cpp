@@ -30,6 +30,7 @@ Status SimRegistry::KeyExists(Hive hive, const char* key) {
 
 Status SimRegistry::QueryValue(Hive hive, const char* key, const char* name, RegType& type,
                                void* data, std::size_t capacity, std::size_t& size) {
+  reads.push_back(std::string(key) + "\\" + name);
   if (failAll) return Status::Failed;
   if (!keys_.count(Path(hive, key))) return Status::NotFound;
   const Value* v = Find(hive, key, name);

@@ -34,7 +34,8 @@ class SimRegistry final : public Registry {
   RegType TypeOf(Hive hive, const std::string& key, const std::string& name) const;
   int ValueCount() const;
 
-  // "key\name" of every write in order.
+  // "key\name" of every read and every write, in order.
+  std::vector<std::string> reads;
   std::vector<std::string> writes;
   bool failAll = false;
 

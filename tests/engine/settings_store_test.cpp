@@ -224,6 +224,32 @@ TEST(SettingsLoad, TextOfExactlyTheBufferSizeIsKeptWhole) {
   EXPECT_EQ(std::string(rig.engine.settings.PressSoundFile[4]), full);
 }
 
+std::vector<std::string> ExpectedReadOrder() {
+  std::vector<std::string> r;
+  for (const char* e : {"PortID", "GSpeed", "NSpeed", "Speed", "Delay", "Sikii", "Zaxis"})
+    r.push_back(Sec("Buttons") + "\\" + e);
+  for (int i = 0; i < BUTTON_SLOTS; ++i) r.push_back(Sec("Buttons") + "\\" + Num("Button", i));
+  r.push_back(Sec("SoundOn") + "\\Cursol");
+  r.push_back(Sec("SoundOff") + "\\Cursol");
+  r.push_back(Sec("SoundOn") + "\\CursolFile");
+  r.push_back(Sec("SoundOff") + "\\CursolFile");
+  for (int i = 0; i < BUTTON_SLOTS; ++i) {
+    for (const char* section : {"SoundOn", "SoundOff", "AP"})
+      r.push_back(Sec(section) + "\\" + Num("Button", i));
+    r.push_back(Sec("SoundOn") + "\\" + Num("File", i));
+    r.push_back(Sec("SoundOff") + "\\" + Num("File", i));
+    r.push_back(Sec("Char") + "\\" + Num("Key", i));
+    r.push_back(Sec("Code") + "\\" + Num("Key", i));
+  }
+  return r;
+}
+
+TEST(SettingsLoad, ReadsEveryEntryInItsOrder) {
+  EngineRig rig;
+  rig.engine.LoadSettings();
+  EXPECT_THAT(rig.sim.registry.reads, ElementsAreArray(ExpectedReadOrder()));
+}
+
 std::vector<std::string> ExpectedWriteOrder() {
   std::vector<std::string> w;
   for (const char* e : {"PortID", "GSpeed", "NSpeed", "Speed", "Delay", "Sikii", "Zaxis"})

@@ -63,7 +63,7 @@ TEST(ShellStartup, EmptyProfileGivesTheDefaultsAndTheTimerTheirSpeed) {
   ASSERT_TRUE(rig.Start());
   const PadSettings defaults;
   EXPECT_EQ(rig.view().engine.settings.Speed, defaults.Speed);
-  EXPECT_EQ(rig.view().engine.settings.ButtonFlags[0], kDefaultButtonFlags[0]);
+  EXPECT_EQ(rig.view().engine.settings.ButtonFlags[0], defaults.ButtonFlags[0]);
   const auto starts = rig.sim.log.Of(sim::EffectKind::TimerStart);
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0].b, 10) << "period";
