@@ -28,8 +28,6 @@ class Engine {
   EngineState state;
   ButtonState buttons;
 
-  // Start-up: the engine reset (motion, accel window, parity, the button
-  // counters and pending key releases), then the button tables.
   void ResetMotion();
   void ResetButtonTables();
 
@@ -50,7 +48,6 @@ class Engine {
   void ReleaseButton(int i);
   void KeyEvent(int i, bool up);
   void FlushKeyUps();
-  // Ends every hold-mode latch (ReleaseButton, HoldState 0, HoldCount down).
   void ReleaseLatchedButtons();
 
   Platform& platform() { return platform_; }

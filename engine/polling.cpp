@@ -41,11 +41,16 @@ constexpr HatRange kHatRanges[] = {
     {21000, 33000, false, kSbLineUp},
 };
 
+// A movement that begins within 100 / Speed + 1 idle ticks of the end of
+// the last one starts accelerated.
+inline constexpr std::int32_t kAccelWindowMs = 100;
+inline constexpr std::int32_t kFastestSpeed = 10;
+
 // A stored Speed of zero or less has no automatic-acceleration window of its
 // own; it gets the window of the fastest setting the dialog offers.
 std::uint32_t AccelWindowFor(std::int32_t speed) {
-  const std::int32_t effective = speed > 0 ? speed : 10;
-  return static_cast<std::uint32_t>(100 / effective + 1);
+  const std::int32_t effective = speed > 0 ? speed : kFastestSpeed;
+  return static_cast<std::uint32_t>(kAccelWindowMs / effective + 1);
 }
 
 // Stored steps and factors are used as stored; a product beyond what a
@@ -90,14 +95,16 @@ struct StickAxis {
 
 namespace {
 
-constexpr StickAxis kXAxis{&JoyInfoEx::dwXpos, &PadCaps::LeftLimit, &PadCaps::RightLimit,
-                                   &PadCaps::XUsable,  kXNow,  kXSinceStop,
-                                   false,              kVkLeft, kVkRight,
-                                   true,               false,  false};
-constexpr StickAxis kYAxis{&JoyInfoEx::dwYpos, &PadCaps::UpLimit, &PadCaps::DownLimit,
-                                   &PadCaps::YUsable,  kYNow,  kYSinceStop,
-                                   true,               kVkUp,  kVkDown,
-                                   false,              true,   true};
+constexpr StickAxis kXAxis{
+    &JoyInfoEx::dwXpos, &PadCaps::LeftLimit, &PadCaps::RightLimit, &PadCaps::XUsable,
+    kXNow,              kXSinceStop,         /*vertical=*/false,   kVkLeft,
+    kVkRight,           /*wheelStickSilencesStart=*/true,          /*turnsWheel=*/false,
+    /*centredEndsRepeat=*/false};
+constexpr StickAxis kYAxis{
+    &JoyInfoEx::dwYpos, &PadCaps::UpLimit, &PadCaps::DownLimit, &PadCaps::YUsable,
+    kYNow,              kYSinceStop,       /*vertical=*/true,    kVkUp,
+    kVkDown,            /*wheelStickSilencesStart=*/false,       /*turnsWheel=*/true,
+    /*centredEndsRepeat=*/true};
 
 }  // namespace
 
@@ -156,6 +163,7 @@ bool Engine::DecelerationSkipsThisTick(std::uint32_t mask) {
 }
 
 void Engine::FollowThrottle(std::uint32_t z) {
+  // A 16-bit throttle gives the steps 1 to 16.
   if (caps.HasZ && settings.Zaxis == 1) settings.NSpeed = static_cast<std::int32_t>(z >> 12) + 1;
 }
 

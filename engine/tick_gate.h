@@ -1,6 +1,6 @@
 // The hand-over between the polling ticks on the timer's thread and the
 // user-interface thread. The user-interface thread closes the gate, kills
-// the timer and waits (dispatching sent messages) until no tick is inside;
+// the timer and waits (serving its messages) until no tick is inside;
 // a tick that finds the gate closed leaves at once, and a tick arriving while
 // another is still inside is skipped, so ticks never overlap.
 #pragma once
