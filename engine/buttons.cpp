@@ -95,9 +95,10 @@ void Engine::DispatchButton(int i, std::uint32_t mask) {
 void Engine::PressButton(int i) {
   const std::uint32_t flags = settings.ButtonFlags[i];
   const std::uint32_t started = buttons.PressState[i];
-  const std::uint32_t now = platform_.timer.Now();
-
+  // Only a wheel button needs the clock: a running one comes back to repeat.
+  std::uint32_t now = 0;
   if (flags & kWheelButtons) {
+    now = platform_.timer.Now();
     if (started > 1 && now < started) return;
   } else if (started != 0) {
     return;

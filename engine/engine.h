@@ -65,20 +65,22 @@ class Engine {
   // Stops from inside a tick: no waiting (the tick itself is inside).
   void StopPollingFromTick(bool padError);
 
-  [[nodiscard]] bool ReadPad(JoyInfoEx& sample);
-  void StopForUnreadablePad();
-  [[nodiscard]] bool PauseChordPressed();
-  [[nodiscard]] bool RepeatDelayHoldsThisTick();
-  [[nodiscard]] bool DecelerationSkipsThisTick(std::uint32_t mask);
-  void FollowThrottle(std::uint32_t z);
-  [[nodiscard]] bool HatOffCentre(std::uint32_t pov) const;
-  void ScrollWithHat(const JoyInfoEx& sample);
-  [[nodiscard]] Step FollowStick(const JoyInfoEx& sample, std::uint32_t mask);
-  [[nodiscard]] bool FollowStickAxis(const StickAxis& axis, const JoyInfoEx& sample,
-                                     std::uint32_t mask, bool earlierAxisPushed,
-                                     std::int64_t& step);
-  void MovePointer(const Step& step, std::uint32_t mask);
-  void PlayStopSound();
+  [[nodiscard]] inline bool ReadPad(JoyInfoEx& sample);
+  inline void StopForUnreadablePad();
+  [[nodiscard]] inline bool PauseChordPressed();
+  [[nodiscard]] inline bool RepeatDelayHoldsThisTick();
+  [[nodiscard]] inline bool DecelerationSkipsThisTick(std::uint32_t mask);
+  inline void FollowThrottle(std::uint32_t z);
+  [[nodiscard]] inline bool HatOffCentre(std::uint32_t pov) const;
+  inline void ScrollWithHat(const JoyInfoEx& sample);
+  // One routine for both axes, made for each so that the axis's data are
+  // constants of the tick. Returns whether the axis is pushed.
+  template <const StickAxis& axis>
+  inline bool FollowStickAxis(const JoyInfoEx& sample, std::uint32_t mask, bool earlierAxisPushed,
+                              std::int64_t& step);
+  inline void MovePointer(const Step& step, std::uint32_t mask);
+  inline void PlayStopSound();
+  inline void DispatchButtons(std::uint32_t mask);
 
   std::uint32_t RepeatDelay() const;
   void ArmRepeat();

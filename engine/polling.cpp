@@ -124,13 +124,15 @@ void Engine::PollTick() {
   if (DecelerationSkipsThisTick(mask)) return;
   FollowThrottle(sample.dwZpos);
   Step step;
-  if (HatOffCentre(sample.dwPOV))
+  if (HatOffCentre(sample.dwPOV)) {
     ScrollWithHat(sample);
-  else
-    step = FollowStick(sample, mask);
+  } else {
+    const bool xPushed = FollowStickAxis<kXAxis>(sample, mask, false, step.dx);
+    FollowStickAxis<kYAxis>(sample, mask, xPushed, step.dy);
+  }
   MovePointer(step, mask);
   PlayStopSound();
-  for (int i = 0; i < caps.ButtonCount; ++i) DispatchButton(i, mask);
+  DispatchButtons(mask);
 }
 
 bool Engine::ReadPad(JoyInfoEx& sample) {
@@ -181,15 +183,9 @@ void Engine::ScrollWithHat(const JoyInfoEx& sample) {
   state.RepeatDeadline = 0;
 }
 
-Engine::Step Engine::FollowStick(const JoyInfoEx& sample, std::uint32_t mask) {
-  Step step;
-  const bool xPushed = FollowStickAxis(kXAxis, sample, mask, false, step.dx);
-  static_cast<void>(FollowStickAxis(kYAxis, sample, mask, xPushed, step.dy));
-  return step;
-}
-
-bool Engine::FollowStickAxis(const StickAxis& axis, const JoyInfoEx& sample, std::uint32_t mask,
-                             bool earlierAxisPushed, std::int64_t& step) {
+template <const StickAxis& axis>
+bool Engine::FollowStickAxis(const JoyInfoEx& sample, std::uint32_t mask, bool earlierAxisPushed,
+                             std::int64_t& step) {
   const std::uint32_t position = sample.*axis.position;
   const bool usable = caps.*axis.usable != 0;
   const bool low = usable && position <= caps.*axis.lowLimit;
@@ -244,6 +240,15 @@ void Engine::PlayStopSound() {
       (state.MotionFlags & kAnyAxisSinceStop) != 0 && state.AccelWindow == 0) {
     state.MotionFlags = 0;
     platform_.sound.PlayAsync(settings.CursorSoundOffFile);
+  }
+}
+
+void Engine::DispatchButtons(std::uint32_t mask) {
+  for (int i = 0; i < caps.ButtonCount; ++i) {
+    // A button that is neither pressed, nor running, nor latched has
+    // nothing to do; most of them, on most ticks.
+    if (((mask >> i) & 1u) == 0 && buttons.PressState[i] == 0 && buttons.HoldState[i] == 0) continue;
+    DispatchButton(i, mask);
   }
 }
 
