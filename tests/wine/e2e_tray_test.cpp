@@ -2,7 +2,8 @@
 // icon appears in the notification area and changes picture with the
 // polling state (running, latched in hold mode, paused by a double click on
 // the icon); the right button on the icon opens the pop-up menu, whose About
-// command shows the About dialog; ending the program removes the icon.
+// command shows the About dialog; ending the program removes the icon, and
+// so does the end of the session, before the system has its answer.
 // Screenshots go to the artefacts folder.
 #include <cstdio>
 #include <cstring>
@@ -121,6 +122,17 @@ struct Tray {
   }
 
   POINT Centre() const { return qv::e2e::Centre(icon); }
+
+  // Waits until the task bar shows no icon where the program's was.
+  bool IconGone() const {
+    return WaitUntil(
+        [&] {
+          int left = 0;
+          Changed(bar.empty, CaptureScreen(bar.area), icon, left);
+          return left == 0;
+        },
+        10000);
+  }
 };
 
 void Click(POINT where, DWORD down, DWORD up, int times) {
@@ -208,13 +220,37 @@ TEST_CASE(the_icon_shows_the_polling_state_and_opens_the_menu_and_the_about_box)
   // Ending the program takes the icon away.
   program.Stop();
   CHECK(program.closedCleanly());
-  CHECK(WaitUntil(
-      [&] {
-        int left = 0;
-        Changed(tray.bar.empty, CaptureScreen(tray.bar.area), tray.icon, left);
-        return left == 0;
-      },
-      10000));
+  CHECK(tray.IconGone());
+}
+
+bool InstanceMutexHeld() {
+  const qv::KernelHandle mutex(::OpenMutexA(SYNCHRONIZE, FALSE, "hQuorvantixInstance"));
+  return mutex.valid();
+}
+
+TEST_CASE(the_end_of_the_session_ends_the_program_with_its_icon_removed) {
+  Tray tray;
+  if (!CHECK(tray.bar.Find())) return;
+  ClearSettings();
+  Resident program;
+  if (!CHECK(program.Start("caps port=0 buttons=12 z=0 pov=0\n"
+                           "at 0 x=32767 y=32767\n",
+                           "/Embedding")))
+    return;
+  if (!CHECK(tray.bar.WaitForNewIcon(tray.icon))) return;
+  CHECK(InstanceMutexHeld());
+
+  DWORD_PTR answer = 0;
+  CHECK(::SendMessageTimeoutW(program.frame(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                              SMTO_NORMAL, 10000, &answer) != 0);
+  CHECK_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+  CHECK(::SendMessageTimeoutW(program.frame(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                              15000, &answer) != 0);
+  // The system may end the process once it has the answer: by then the
+  // program has done what exit does.
+  CHECK(!InstanceMutexHeld());
+  CHECK(tray.IconGone());
+  CHECK(WaitUntil([&] { return !program.Running(); }, 15000));
 }
 
 }  // namespace

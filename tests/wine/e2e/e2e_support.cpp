@@ -280,6 +280,12 @@ bool Probe::BringToFront() {
       10000);
 }
 
+bool Probe::Hang(std::uint32_t ms) {
+  constexpr UINT kProbeHang = WM_APP + 1;  // as probe.cpp has it
+  if (!::PostMessageW(window_, kProbeHang, ms, 0)) return false;
+  return WaitUntil([&] { return !Events({"hang"}).empty(); }, 10000);
+}
+
 void Probe::Stop() {
   if (window_ && process_.Running()) {
     ::PostMessageW(window_, WM_CLOSE, 0, 0);

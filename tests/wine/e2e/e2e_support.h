@@ -107,6 +107,9 @@ class Probe {
   // Makes the probe the foreground window again (another program's window
   // may have taken the front) and waits until it is.
   [[nodiscard]] bool BringToFront();
+  // Makes the probe stop taking messages for `ms`, as a hung program, and
+  // waits until it has.
+  [[nodiscard]] bool Hang(std::uint32_t ms);
   void Stop();
 
   HWND window() const { return window_; }

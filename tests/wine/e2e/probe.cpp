@@ -12,6 +12,10 @@
 //   wheel <delta> <key flags>
 //   keydown|keyup|syskeydown|syskeyup <virtual key> <extended 0/1>
 //   vscroll|hscroll <code>
+//   hang <ms>                the probe stops taking messages for <ms>
+//
+// A test posts kProbeHang (WM_APP + 1, wParam: milliseconds) to make the
+// probe stop responding, as a program that has hung.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -59,6 +63,8 @@ const char* ButtonName(UINT message) {
   }
 }
 
+constexpr UINT kProbeHang = WM_APP + 1;
+
 LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   char line[80];
   if (const char* name = ButtonName(message)) {
@@ -85,6 +91,11 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       std::snprintf(line, sizeof line, "%s %u\n", message == WM_VSCROLL ? "vscroll" : "hscroll",
                     static_cast<unsigned>(LOWORD(wParam)));
       Log(line);
+      return 0;
+    case kProbeHang:
+      std::snprintf(line, sizeof line, "hang %u\n", static_cast<unsigned>(wParam));
+      Log(line);
+      ::Sleep(static_cast<DWORD>(wParam));
       return 0;
     case WM_DESTROY:
       ::PostQuitMessage(0);
