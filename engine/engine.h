@@ -65,6 +65,8 @@ class Engine {
   // Stops from inside a tick: no waiting (the tick itself is inside).
   void StopPollingFromTick(bool padError);
 
+  // The steps of PollTick, in its order. Defined with it and used nowhere
+  // else, so that they cost the tick no calls.
   [[nodiscard]] inline bool ReadPad(JoyInfoEx& sample);
   inline void StopForUnreadablePad();
   [[nodiscard]] inline bool PauseChordPressed();
