@@ -39,9 +39,6 @@ class CQuorvantixView final : public CView, public EngineHost {
 
   // The application's main window; safe from either thread.
   WindowHandle MainWindow() const { return mainWindow_.load(); }
-  // Stops polling, waits for a tick in progress and removes the icon, as
-  // the view's destruction does; again later, it does nothing more.
-  void StopAndRemoveIcon();
 
   bool OnCmdMsg(std::uint32_t id, std::uint32_t code, void* extra,
                 CmdHandlerInfo* handlerInfo) override;
@@ -64,6 +61,9 @@ class CQuorvantixView final : public CView, public EngineHost {
 
  private:
   void OpenPopUpMenu();
+  // Stops polling, waits for a tick in progress and removes the icon, as
+  // the view's destruction does; again later, it does nothing more.
+  void StopAndRemoveIcon();
   void PausePolling();
   void ResumePolling();
   // StopPolling, which waits for a tick with the user interface alive:

@@ -122,15 +122,5 @@ TEST(TimerSlot, ATimerStoppedWhileItIsMadeIsKilledExactlyOnce) {
   }
 }
 
-TEST(TimerSlot, ARunningTimerIsLeftToWhoeverStopsIt) {
-  TimerSlot slot;
-  slot.Arm();
-  EXPECT_EQ(slot.Publish(9), 0u);
-  EXPECT_EQ(slot.Current(), 9u);
-  EXPECT_EQ(slot.Take(), 9u);
-  EXPECT_EQ(slot.Take(), 0u) << "a second stop has nothing to kill";
-  EXPECT_EQ(slot.Current(), 0u);
-}
-
 }  // namespace
 }  // namespace qv::test
