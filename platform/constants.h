@@ -22,6 +22,7 @@ inline constexpr std::uint32_t kWmNcMButtonDown = 0x00A7;
 inline constexpr std::uint32_t kWmKeyDown = 0x0100;
 inline constexpr std::uint32_t kWmKeyUp = 0x0101;
 inline constexpr std::uint32_t kWmSysKeyDown = 0x0104;
+inline constexpr std::uint32_t kWmSysKeyUp = 0x0105;
 inline constexpr std::uint32_t kWmInitDialog = 0x0110;
 inline constexpr std::uint32_t kWmCommand = 0x0111;
 inline constexpr std::uint32_t kWmTimer = 0x0113;
@@ -38,6 +39,8 @@ inline constexpr std::uint32_t kWmMButtonDown = 0x0207;
 inline constexpr std::uint32_t kWmMouseWheel = 0x020A;
 inline constexpr std::uint32_t kWmUser = 0x0400;
 inline constexpr std::uint32_t kWmNotifyIcon = kWmUser + 10;
+// The start of the message numbers that a program may give its own meanings.
+inline constexpr std::uint32_t kWmApp = 0x8000;
 
 // Scroll-bar requests.
 inline constexpr std::uint32_t kSbLineUp = 0;

@@ -27,6 +27,7 @@ QV_SAME(kWmNcMButtonDown, WM_NCMBUTTONDOWN);
 QV_SAME(kWmKeyDown, WM_KEYDOWN);
 QV_SAME(kWmKeyUp, WM_KEYUP);
 QV_SAME(kWmSysKeyDown, WM_SYSKEYDOWN);
+QV_SAME(kWmSysKeyUp, WM_SYSKEYUP);
 QV_SAME(kWmInitDialog, WM_INITDIALOG);
 QV_SAME(kWmCommand, WM_COMMAND);
 QV_SAME(kWmTimer, WM_TIMER);
@@ -43,6 +44,7 @@ QV_SAME(kWmMButtonDown, WM_MBUTTONDOWN);
 QV_SAME(kWmMouseWheel, WM_MOUSEWHEEL);
 QV_SAME(kWmUser, WM_USER);
 QV_SAME(kWmNotifyIcon, WM_USER + 10);
+QV_SAME(kWmApp, WM_APP);
 
 // Scroll bars and mouse-message key flags.
 QV_SAME(kSbLineUp, SB_LINEUP);
