@@ -1,0 +1,67 @@
+// Starting and stopping the slot poll, and the poll itself.
+#include "config/pad_capture.h"
+
+#include "platform/types.h"
+
+namespace qv {
+namespace {
+
+constexpr std::uint32_t kCapturePeriodMs = 100;
+
+// 0-based number of the lowest set bit; the mask is not 0.
+int LowestButton(std::uint32_t mask) {
+  int n = 0;
+  while ((mask & 1u) == 0) {
+    mask >>= 1;
+    ++n;
+  }
+  return n;
+}
+
+}  // namespace
+
+Status PadCapture::Start() {
+  if (captureTimer_.load() != 0) return Status::Ok;
+  gate_.Open();
+  const std::uint32_t id =
+      platform_.timer.SetPeriodic(kCapturePeriodMs, kCapturePeriodMs, &PadCapture::TimerProc, this);
+  if (id == 0) {
+    gate_.Close();
+    return Status::Failed;
+  }
+  captureTimer_.store(id);
+  return Status::Ok;
+}
+
+void PadCapture::Stop() {
+  gate_.Close();
+  if (const std::uint32_t id = captureTimer_.exchange(0); id != 0) platform_.timer.Kill(id);
+  platform_.timer.WaitUntil(&TickGate::Idle, &gate_);
+}
+
+void PadCapture::TimerProc(void* context) {
+  auto* capture = static_cast<PadCapture*>(context);
+  if (!capture->gate_.Enter()) return;
+  capture->PadCapturePoll();
+  capture->gate_.Leave();
+}
+
+void PadCapture::PadCapturePoll() {
+  JoyInfoEx sample;
+  sample.dwSize = sizeof sample;
+  sample.dwFlags = kJoyReturnAll;
+  const std::int32_t port = state.capturePort.load();
+  if (port < 0 || platform_.joystick.GetPosEx(static_cast<std::uint32_t>(port), sample) != Status::Ok)
+    return;
+  if (state.captureMode.load() != kCaptureButtonPage) return;
+  if (sample.dwButtons != 0) {
+    state.capturedButton.store(1 + LowestButton(sample.dwButtons));
+    return;
+  }
+  if (const std::int32_t captured = state.capturedButton.exchange(0); captured != 0) {
+    static_cast<void>(platform_.windows.PostMessage(state.buttonPage.load(), kWmSelectSlot,
+                                                    static_cast<WParam>(captured - 1), 0));
+  }
+}
+
+}  // namespace qv
