@@ -34,6 +34,11 @@ class Engine {
   void LoadSettings();
   void SaveSettings();
   void DeriveCaps();
+  // Takes the configuration dialog's edited copy into use: the actions,
+  // keys and motion values with the port first, so that the limits and the
+  // throttle option come from the new pad; then the sounds and paths; then
+  // the whole record goes to the profile. Only while polling is stopped.
+  void ApplySettings(const PadSettings& edited);
 
   // StartPolling returns the timer id (0 on failure). StopPolling, called
   // from the user-interface thread, returns only when no tick is running or
