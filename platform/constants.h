@@ -91,7 +91,11 @@ inline constexpr std::int32_t kSwShowDefault = 10;
 
 // Message boxes.
 inline constexpr std::uint32_t kMbOk = 0x0000;
+inline constexpr std::uint32_t kMbYesNo = 0x0004;
 inline constexpr std::uint32_t kMbIconExclamation = 0x0030;
+inline constexpr std::uint32_t kMbIconInformation = 0x0040;
+inline constexpr std::int32_t kIdYes = 6;
+inline constexpr std::int32_t kIdNo = 7;
 
 // Help viewer.
 inline constexpr std::uint32_t kHelpFinder = 11;

@@ -22,6 +22,8 @@ class Process : public Port {
   virtual Status ModulePath(char* path, std::size_t capacity) = 0;
   // The platform version word (GetVersion's layout).
   virtual std::uint32_t VersionWord() = 0;
+  // Blocks the calling thread for `ms` milliseconds.
+  virtual void Wait(std::uint32_t ms) = 0;
 };
 
 }  // namespace qv

@@ -28,6 +28,19 @@ class Registry : public Port {
   virtual Status SetString(Hive hive, const char* key, const char* name, const char* value) = 0;
   // Removes a key with everything below it.
   virtual Status DeleteTree(Hive hive, const char* key) = 0;
+
+  // Creates a key (and the keys above it) as an ordinary persistent key, or
+  // opens it with full access when it exists; closes it again.
+  virtual Status CreateKey(Hive hive, const char* key) = 0;
+  // Removes one key with its values, never a subtree: Failed while the key
+  // has subkeys, NotFound when it is not there.
+  virtual Status DeleteKey(Hive hive, const char* key) = 0;
+  // The name of the key's first subkey. NotFound: the key has none;
+  // TooLarge: the name does not fit `capacity` with its terminator;
+  // Failed: the key cannot be opened.
+  virtual Status FirstSubkey(Hive hive, const char* key, char* name, std::size_t capacity) = 0;
+  // An entry of the system's profile file; a null value removes the entry.
+  virtual Status WriteProfileEntry(const char* section, const char* entry, const char* value) = 0;
 };
 
 }  // namespace qv

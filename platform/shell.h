@@ -1,10 +1,14 @@
 // Port: the shell: the notification-area icon, opening files and programs,
-// and the program's icon resources.
+// the program's icon resources, special folders, shortcuts and the
+// browse-for-folder dialog.
 #pragma once
 
 #include <cstdint>
 
+#include <cstddef>
+
 #include "platform/port.h"
+#include "platform/status.h"
 #include "platform/types.h"
 
 namespace qv {
@@ -27,6 +31,20 @@ inline constexpr std::uint32_t kNifMessage = 0x1;
 inline constexpr std::uint32_t kNifIcon = 0x2;
 inline constexpr std::uint32_t kNifTip = 0x4;
 
+// Special folders by id.
+inline constexpr int kCsidlPrograms = 2;         // the current user's programs
+inline constexpr int kCsidlCommonPrograms = 23;  // the programs of all users
+
+// Browse-for-folder flags.
+inline constexpr std::uint32_t kBifReturnOnlyFsDirs = 0x1;
+
+// A shortcut as the shell stores it; paths in the system's ANSI code page.
+struct ShortcutRecord {
+  const char* target = "";
+  const char* workingFolder = "";
+  const char* description = "";  // the program's text (Shift-JIS)
+};
+
 class Shell : public Port {
  public:
   virtual bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) = 0;
@@ -36,6 +54,22 @@ class Shell : public Port {
   // Loads an icon resource of the program at 16 x 16; 0 on failure.
   virtual IconHandle LoadSmallIcon(std::uint32_t resourceId) = 0;
   virtual void DestroyIcon(IconHandle icon) = 0;
+
+  // The file-system path of a special folder (kCsidl*), asked for `owner`.
+  virtual Status SpecialFolderPath(WindowHandle owner, int csidl, char* path,
+                                   std::size_t capacity) = 0;
+  // Makes or replaces the shortcut `name`.lnk in `folder`, which must
+  // exist. `folder` is a path in the system's ANSI code page, `name` the
+  // program's text, so that the file is named right on every code page. The
+  // component system is started for this one call.
+  virtual Status SaveShortcut(const char* folder, const char* name, const ShortcutRecord& link) = 0;
+  // Deletes the shortcut file `name`.lnk in `folder`, named as above.
+  virtual Status RemoveShortcut(const char* folder, const char* name) = 0;
+  // The shell's browse-for-folder dialog, starting at the desktop: the
+  // chosen folder's path; NotFound when the user cancels or picks something
+  // that is no file-system folder. `title` is the program's text.
+  virtual Status BrowseForFolder(WindowHandle owner, const char* title, std::uint32_t flags,
+                                 char* path, std::size_t capacity) = 0;
 };
 
 }  // namespace qv

@@ -14,4 +14,7 @@ enum class [[nodiscard]] Status {
 
 [[nodiscard]] constexpr bool Succeeded(Status s) { return s == Status::Ok; }
 
+// The one spelled way of going on whatever an operation's outcome.
+constexpr void Ignore(Status) {}
+
 }  // namespace qv

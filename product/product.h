@@ -25,6 +25,11 @@ inline constexpr char kMakerKey[] = QV_MAKER_KEY;
 inline constexpr char kProfileRoot[] = QV_PROFILE_ROOT;
 inline constexpr char kVersionText[] = QV_VERSION_TEXT;
 
+/* The sections of the per-user profile: exactly those the resident
+   program writes, and those the setup program's uninstall deletes. */
+inline constexpr const char* kSettingsSections[] = {"Buttons", "SoundOn", "SoundOff",
+                                                    "AP",      "Char",    "Code"};
+
 }  // namespace qv
 #endif
 

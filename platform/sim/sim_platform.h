@@ -28,10 +28,10 @@ struct SimPlatform {
   SimInput input{log};
   SimWindowSystem windows{log};
   SimMenus menus{log};
-  SimShell shell{log};
+  SimFiles files;
+  SimShell shell{log, files};
   SimRegistry registry{log};
   SimProcess process;
-  SimFiles files;
   SimDialogs dialogs{log};
 
   Platform platform{joystick, timer, sound, input, windows, menus,

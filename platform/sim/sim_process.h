@@ -37,10 +37,12 @@ class SimProcess final : public Process {
     return Status::Ok;
   }
   std::uint32_t VersionWord() override { return versionWord; }
+  void Wait(std::uint32_t ms) override { waitedMs += ms; }
 
   std::string modulePath = "C:\\Program Files\\Quorvantix\\Quorvantix.exe";
   std::uint32_t versionWord = 0x23F00206;  // an NT-family version word
   bool failMutex = false;
+  std::uint32_t waitedMs = 0;
   bool Holds() const { return !held_.empty(); }
 
  private:

@@ -44,14 +44,14 @@ Status SimRegistry::QueryValue(Hive hive, const char* key, const char* name, Reg
 
 Status SimRegistry::SetDword(Hive hive, const char* key, const char* name, std::uint32_t value) {
   writes.push_back(std::string(key) + "\\" + name);
-  if (failAll) return Status::Failed;
+  if (failAll || Refused(hive, key)) return Status::Failed;
   PutDword(hive, key, name, value);
   return Status::Ok;
 }
 
 Status SimRegistry::SetString(Hive hive, const char* key, const char* name, const char* value) {
   writes.push_back(std::string(key) + "\\" + name);
-  if (failAll) return Status::Failed;
+  if (failAll || Refused(hive, key)) return Status::Failed;
   PutString(hive, key, name, value);
   return Status::Ok;
 }
@@ -69,6 +69,52 @@ Status SimRegistry::DeleteTree(Hive hive, const char* key) {
     }
   }
   return found ? Status::Ok : Status::NotFound;
+}
+
+Status SimRegistry::CreateKey(Hive hive, const char* key) {
+  if (failAll || Refused(hive, key)) return Status::Failed;
+  if (*key == '\0') return Status::Failed;
+  std::string path = key;
+  for (std::size_t cut = path.find('\\'); cut != std::string::npos; cut = path.find('\\', cut + 1))
+    keys_[Path(hive, path.substr(0, cut))];
+  keys_[Path(hive, path)];
+  return Status::Ok;
+}
+
+Status SimRegistry::DeleteKey(Hive hive, const char* key) {
+  if (failAll || Refused(hive, key) || *key == '\0') return Status::Failed;
+  auto it = keys_.find(Path(hive, key));
+  if (it == keys_.end()) return Status::NotFound;
+  const std::string below = it->first + "\\";
+  auto child = keys_.lower_bound(below);
+  if (child != keys_.end() && child->first.rfind(below, 0) == 0) return Status::Failed;
+  keys_.erase(it);
+  return Status::Ok;
+}
+
+Status SimRegistry::FirstSubkey(Hive hive, const char* key, char* name, std::size_t capacity) {
+  if (failAll) return Status::Failed;
+  const std::string root = Path(hive, key);
+  if (!keys_.count(root)) return Status::Failed;
+  // Keys are kept sorted, so those below the key lie together.
+  auto next = keys_.lower_bound(root + "\\");
+  if (next == keys_.end() || next->first.rfind(root + "\\", 0) != 0) return Status::NotFound;
+  std::string child = next->first.substr(root.size() + 1);
+  child = child.substr(0, child.find('\\'));
+  if (child.size() + 1 > capacity) return Status::TooLarge;
+  std::memcpy(name, child.c_str(), child.size() + 1);
+  return Status::Ok;
+}
+
+Status SimRegistry::WriteProfileEntry(const char* section, const char* entry, const char* value) {
+  if (failAll) return Status::Failed;
+  const std::string where = Lower(std::string(section) + "\\" + entry);
+  if (value == nullptr) {
+    profile.erase(where);
+  } else {
+    profile[where] = value;
+  }
+  return Status::Ok;
 }
 
 void SimRegistry::Put(Hive hive, const std::string& key, const std::string& name, RegType type,

@@ -1,9 +1,11 @@
 // In-memory registry: keys and value names compared without regard to case,
-// typed values, a record of writes in order, and a failure switch.
+// typed values, a record of writes in order, a failure switch, keys whose
+// changes fail, and the system's profile file.
 #pragma once
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,10 @@ class SimRegistry final : public Registry {
   Status SetDword(Hive hive, const char* key, const char* name, std::uint32_t value) override;
   Status SetString(Hive hive, const char* key, const char* name, const char* value) override;
   Status DeleteTree(Hive hive, const char* key) override;
+  Status CreateKey(Hive hive, const char* key) override;
+  Status DeleteKey(Hive hive, const char* key) override;
+  Status FirstSubkey(Hive hive, const char* key, char* name, std::size_t capacity) override;
+  Status WriteProfileEntry(const char* section, const char* entry, const char* value) override;
 
   // Test set-up: a value of any type and content.
   void Put(Hive hive, const std::string& key, const std::string& name, RegType type,
@@ -33,6 +39,11 @@ class SimRegistry final : public Registry {
   std::string String(Hive hive, const std::string& key, const std::string& name) const;
   RegType TypeOf(Hive hive, const std::string& key, const std::string& name) const;
   int ValueCount() const;
+  bool HasKey(Hive hive, const std::string& key) const { return keys_.count(Path(hive, key)) != 0; }
+  // Creating, writing or deleting this key fails.
+  void Refuse(Hive hive, const std::string& key) { refused_.insert(Path(hive, key)); }
+  // The profile file: "section\entry" (lower case) to value.
+  std::map<std::string, std::string> profile;
 
   // "key\name" of every read and every write, in order.
   std::vector<std::string> reads;
@@ -48,8 +59,10 @@ class SimRegistry final : public Registry {
   static std::string Lower(std::string s);
   static std::string Path(Hive hive, const std::string& key);
   const Value* Find(Hive hive, const std::string& key, const std::string& name) const;
+  bool Refused(Hive hive, const std::string& key) const { return refused_.count(Path(hive, key)) != 0; }
   Log& log_;
   std::map<std::string, Key> keys_;  // by lower-case "hive\key"
+  std::set<std::string> refused_;
 };
 
 }  // namespace qv::sim

@@ -1,13 +1,17 @@
 // Simulated shell: the notification-area icon as the task bar would show it,
-// opened files with a scripted result, and icon handles that remember which
-// resource they came from.
+// opened files with a scripted result, icon handles that remember which
+// resource they came from, special folders the test names, shortcuts kept
+// as files of the simulated file system, and a scripted folder browser.
 #pragma once
 
 #include <cstdint>
 #include <map>
 #include <string>
 
+#include <optional>
+
 #include "platform/shell.h"
+#include "platform/sim/sim_files.h"
 #include "platform/sim/sim_log.h"
 
 namespace qv::sim {
@@ -15,11 +19,36 @@ namespace qv::sim {
 class SimShell final : public Shell {
  public:
   explicit SimShell(Log& log) : log_(log) {}
+  // Shortcuts become files of `files`; without it they cannot be made.
+  SimShell(Log& log, SimFiles& files) : log_(log), files_(&files) {}
 
   bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override;
   std::intptr_t Open(WindowHandle owner, const char* file, std::int32_t showCommand) override;
   IconHandle LoadSmallIcon(std::uint32_t resourceId) override;
   void DestroyIcon(IconHandle icon) override;
+  Status SpecialFolderPath(WindowHandle owner, int csidl, char* path, std::size_t capacity) override;
+  Status SaveShortcut(const char* folder, const char* name, const ShortcutRecord& link) override;
+  Status RemoveShortcut(const char* folder, const char* name) override;
+  Status BrowseForFolder(WindowHandle owner, const char* title, std::uint32_t flags, char* path,
+                         std::size_t capacity) override;
+
+  // Special folders by id; a missing id cannot be resolved.
+  std::map<int, std::string> specialFolders;
+  // What a shortcut file holds (its target, folder and description).
+  struct Shortcut {
+    std::string target;
+    std::string workingFolder;
+    std::string description;
+  };
+  // The shortcut at a file path, when that file exists; paths as SimFiles takes them.
+  std::optional<Shortcut> ShortcutAt(const std::string& linkFile) const;
+  int shortcutSaves = 0;
+  bool failShortcuts = false;
+  // The next browse's answer; none: the user cancels.
+  std::optional<std::string> browseAnswer;
+  std::string lastBrowseTitle;
+  std::uint32_t lastBrowseFlags = 0;
+  WindowHandle lastBrowseOwner = 0;
 
   // What the task bar shows now.
   bool iconPresent = false;
@@ -35,6 +64,8 @@ class SimShell final : public Shell {
 
  private:
   Log& log_;
+  SimFiles* files_ = nullptr;
+  std::map<std::string, Shortcut> shortcuts_;  // by absolute lower-case path
   std::map<IconHandle, std::uint32_t> icons_;
   IconHandle next_ = 0x9000;
 };

@@ -9,6 +9,8 @@
 #include "platform/types.h"
 #include "platform/win32/win32_api.h"
 
+#include <shlobj.h>  // after the Windows headers, which it needs
+
 namespace qv {
 namespace {
 
@@ -88,6 +90,10 @@ QV_SAME(kSwShow, SW_SHOW);
 QV_SAME(kSwShowDefault, SW_SHOWDEFAULT);
 QV_SAME(kMbOk, MB_OK);
 QV_SAME(kMbIconExclamation, MB_ICONEXCLAMATION);
+QV_SAME(kMbYesNo, MB_YESNO);
+QV_SAME(kMbIconInformation, MB_ICONINFORMATION);
+QV_SAME(kIdYes, IDYES);
+QV_SAME(kIdNo, IDNO);
 QV_SAME(kHelpFinder, HELP_FINDER);
 
 // Menus.
@@ -121,6 +127,11 @@ QV_SAME(static_cast<DWORD>(RegType::String), REG_SZ);
 QV_SAME(static_cast<DWORD>(RegType::ExpandString), REG_EXPAND_SZ);
 QV_SAME(static_cast<DWORD>(RegType::Binary), REG_BINARY);
 QV_SAME(static_cast<DWORD>(RegType::Dword), REG_DWORD);
+
+// Special folders and folder browsing.
+QV_SAME(kCsidlPrograms, CSIDL_PROGRAMS);
+QV_SAME(kCsidlCommonPrograms, CSIDL_COMMON_PROGRAMS);
+QV_SAME(kBifReturnOnlyFsDirs, BIF_RETURNONLYFSDIRS);
 
 // Notification icon.
 QV_SAME(kNifMessage, NIF_MESSAGE);

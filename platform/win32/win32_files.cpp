@@ -43,7 +43,31 @@ class Win32FileSearch final : public FileSearch {
   bool havePending_ = true;
 };
 
+// The outcome of a file function that returned `ok`, from the thread's last error.
+Status Outcome(BOOL ok) {
+  if (ok) return Status::Ok;
+  const DWORD error = ::GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? Status::NotFound
+                                                                         : Status::Failed;
+}
+
 }  // namespace
+
+Status Win32Files::Copy(const char* from, const char* to) {
+  return Outcome(::CopyFileA(from, to, FALSE));
+}
+
+Status Win32Files::Remove(const char* path) { return Outcome(::DeleteFileA(path)); }
+
+Status Win32Files::CreateFolder(const char* path) {
+  return Outcome(::CreateDirectoryA(path, nullptr));
+}
+
+Status Win32Files::RemoveFolder(const char* path) { return Outcome(::RemoveDirectoryA(path)); }
+
+Status Win32Files::SetCurrentFolder(const char* path) {
+  return Outcome(::SetCurrentDirectoryA(path));
+}
 
 std::unique_ptr<FileSearch> Win32Files::Find(const char* pattern) {
   if (pattern == nullptr || std::strlen(pattern) >= kMaxPath) return nullptr;

@@ -1,4 +1,4 @@
-// Named mutex, GetModuleFileNameA and GetVersion behind the Process port.
+// Named mutex, GetModuleFileNameA, GetVersion and Sleep behind the Process port.
 #include "platform/win32/win32_process.h"
 
 #include "platform/win32/win32_api.h"
@@ -41,5 +41,7 @@ std::uint32_t Win32Process::VersionWord() {
 #endif
   return ::GetVersion();
 }
+
+void Win32Process::Wait(std::uint32_t ms) { ::Sleep(ms); }
 
 }  // namespace qv

@@ -15,6 +15,7 @@ class Win32Process final : public Process {
   // TooLarge (and an empty text) when the path does not fit `capacity`.
   Status ModulePath(char* path, std::size_t capacity) override;
   std::uint32_t VersionWord() override;
+  void Wait(std::uint32_t ms) override;
 
  private:
   KernelHandle instanceMutex_;

@@ -1,5 +1,6 @@
-// RegOpenKeyExA / RegQueryValueExA / RegCreateKeyExA / RegSetValueExA and
-// SHDeleteKeyA behind the Registry port; every key is closed by its owner.
+// RegOpenKeyExA / RegQueryValueExA / RegCreateKeyExA / RegSetValueExA,
+// RegDeleteKeyA, RegEnumKeyExA, SHDeleteKeyA and WriteProfileStringA behind
+// the Registry port; every key is closed by its owner.
 #include "platform/win32/win32_registry.h"
 
 #include <cstring>
@@ -92,6 +93,43 @@ Status Win32Registry::DeleteTree(Hive hive, const char* key) {
   // SHDeleteKeyA removes the key itself with everything below it; it is
   // there on every system the program runs on, unlike RegDeleteTreeA.
   return FromError(static_cast<LONG>(::SHDeleteKeyA(RootOf(hive), key)));
+}
+
+Status Win32Registry::CreateKey(Hive hive, const char* key) {
+  if (key == nullptr || *key == '\0') return Status::Failed;
+  RegistryKey created;
+  return FromError(::RegCreateKeyExA(RootOf(hive), key, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                     KEY_ALL_ACCESS, nullptr, created.put(), nullptr));
+}
+
+Status Win32Registry::DeleteKey(Hive hive, const char* key) {
+  if (key == nullptr || *key == '\0') return Status::Failed;
+  {
+    RegistryKey opened;
+    const Status status = FromError(::RegOpenKeyExA(RootOf(hive), key, 0, KEY_READ, opened.put()));
+    if (status != Status::Ok) return status;
+    DWORD subkeys = 0;
+    if (::RegQueryInfoKeyA(opened.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
+                           nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS ||
+        subkeys != 0) {
+      return Status::Failed;
+    }
+  }
+  return FromError(::RegDeleteKeyA(RootOf(hive), key));
+}
+
+Status Win32Registry::FirstSubkey(Hive hive, const char* key, char* name, std::size_t capacity) {
+  RegistryKey opened;
+  if (::RegOpenKeyExA(RootOf(hive), key, 0, KEY_ENUMERATE_SUB_KEYS, opened.put()) != ERROR_SUCCESS)
+    return Status::Failed;
+  DWORD size = capacity > MAXDWORD ? MAXDWORD : static_cast<DWORD>(capacity);
+  const LONG error = ::RegEnumKeyExA(opened.get(), 0, name, &size, nullptr, nullptr, nullptr, nullptr);
+  if (error == ERROR_NO_MORE_ITEMS) return Status::NotFound;
+  return FromError(error);
+}
+
+Status Win32Registry::WriteProfileEntry(const char* section, const char* entry, const char* value) {
+  return ::WriteProfileStringA(section, entry, value) ? Status::Ok : Status::Failed;
 }
 
 }  // namespace qv

@@ -1,5 +1,5 @@
-// The shell: the notification-area icon, opening files and programs, and
-// the program's small icons.
+// The shell: the notification-area icon, opening files and programs, the
+// program's small icons, special folders, shortcuts and folder browsing.
 #pragma once
 
 #include "platform/shell.h"
@@ -12,6 +12,14 @@ class Win32Shell final : public Shell {
   std::intptr_t Open(WindowHandle owner, const char* file, std::int32_t showCommand) override;
   IconHandle LoadSmallIcon(std::uint32_t resourceId) override;
   void DestroyIcon(IconHandle icon) override;
+  Status SpecialFolderPath(WindowHandle owner, int csidl, char* path, std::size_t capacity) override;
+  // Target and working folder through IShellLinkA; the description, the
+  // program's text, through the same object's wide interface.
+  Status SaveShortcut(const char* folder, const char* name, const ShortcutRecord& link) override;
+  Status RemoveShortcut(const char* folder, const char* name) override;
+  // Failed for a folder whose path the ANSI code page cannot spell.
+  Status BrowseForFolder(WindowHandle owner, const char* title, std::uint32_t flags, char* path,
+                         std::size_t capacity) override;
 };
 
 }  // namespace qv

@@ -32,6 +32,21 @@ class RecordingShell final : public qv::Shell {
   }
   qv::IconHandle LoadSmallIcon(std::uint32_t id) override { return real_.LoadSmallIcon(id); }
   void DestroyIcon(qv::IconHandle icon) override { real_.DestroyIcon(icon); }
+  qv::Status SpecialFolderPath(qv::WindowHandle owner, int csidl, char* path,
+                               std::size_t capacity) override {
+    return real_.SpecialFolderPath(owner, csidl, path, capacity);
+  }
+  qv::Status SaveShortcut(const char* folder, const char* name,
+                          const qv::ShortcutRecord& link) override {
+    return real_.SaveShortcut(folder, name, link);
+  }
+  qv::Status RemoveShortcut(const char* folder, const char* name) override {
+    return real_.RemoveShortcut(folder, name);
+  }
+  qv::Status BrowseForFolder(qv::WindowHandle owner, const char* title, std::uint32_t flags,
+                             char* path, std::size_t capacity) override {
+    return real_.BrowseForFolder(owner, title, flags, path, capacity);
+  }
   std::vector<std::string> opened;
   std::vector<std::intptr_t> results;
 

@@ -15,6 +15,10 @@
 #   QV_XDISPLAY       X display: ":77" by default, a shared Xvfb started when
 #                     it is not running; "host" uses $DISPLAY as it is
 #   QV_WINE_KEEP=1    leave the prefix's programs running afterwards
+#   QV_WINE_LOCALE    the locale instead of C: C.UTF-8 keeps the code page
+#                     1252 but lets Wine name host files outside ASCII,
+#                     which in the C locale it cannot (links with Japanese
+#                     names)
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -45,7 +49,7 @@ export WINELOADER=$wine
 export WINEDEBUG=-all
 # No mono or gecko install dialogs: the programs need neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export LC_ALL=C
+export LC_ALL=${QV_WINE_LOCALE:-C}
 unset LANG LANGUAGE
 # The MinGW runtime DLLs, for programs not linked statically.
 mingw_dirs=""
