@@ -1,0 +1,24 @@
+// Which start-menu programs folder holds the links, and whether the system
+// needs the compatibility entry, by the platform version word.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/registry.h"
+
+namespace qv {
+
+struct ProgramGroupRule {
+  int csidl;                // kCsidlCommonPrograms or kCsidlPrograms
+  bool compatibilityEntry;  // the later 9x versions
+};
+
+[[nodiscard]] ProgramGroupRule ProgramGroupRuleFor(std::uint32_t versionWord);
+
+enum class RuleUse { Install, Uninstall };
+
+// Writes (install) or removes (uninstall) the compatibility entry where the
+// rule asks for it, outcome untested; returns the special folder's id.
+int ApplyVersionRule(std::uint32_t versionWord, Registry& registry, RuleUse use);
+
+}  // namespace qv
