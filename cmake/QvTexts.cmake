@@ -40,3 +40,19 @@ function(qv_text_file source output)
     COMMENT "Text file: ${output}"
     VERBATIM)
 endfunction()
+
+# qv_rc_texts(<target> <table> <header>): makes <header> (a name like
+# setup_texts.rc.h) from <table>: its texts as UTF-8 defines QV_TEXT_<name>
+# for the resource scripts of <target>, which finds the header by name.
+function(qv_rc_texts target table header)
+  get_filename_component(table ${table} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+  set(root ${CMAKE_CURRENT_BINARY_DIR}/${target}_rc_texts)
+  set(output ${root}/${header})
+  add_custom_command(OUTPUT ${output}
+    COMMAND Python3::Interpreter -B ${QV_TEXTS_TOOL} rc ${table} ${output}
+    DEPENDS ${table} ${QV_TEXTS_TOOL_SOURCES}
+    COMMENT "Resource texts: ${header}"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${output})
+  target_include_directories(${target} PRIVATE ${root})
+endfunction()

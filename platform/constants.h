@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/types.h"
+
 namespace qv {
 
 // Window messages.
@@ -14,6 +16,9 @@ inline constexpr std::uint32_t kWmCreate = 0x0001;
 inline constexpr std::uint32_t kWmDestroy = 0x0002;
 inline constexpr std::uint32_t kWmPaint = 0x000F;
 inline constexpr std::uint32_t kWmClose = 0x0010;
+inline constexpr std::uint32_t kWmSetIcon = 0x0080;
+inline constexpr WParam kIconSmall = 0;
+inline constexpr WParam kIconBig = 1;
 inline constexpr std::uint32_t kWmQueryEndSession = 0x0011;
 inline constexpr std::uint32_t kWmEndSession = 0x0016;
 inline constexpr std::uint32_t kWmNcLButtonDown = 0x00A1;

@@ -53,6 +53,8 @@ class Shell : public Port {
   virtual std::intptr_t Open(WindowHandle owner, const char* file, std::int32_t showCommand) = 0;
   // Loads an icon resource of the program at 16 x 16; 0 on failure.
   virtual IconHandle LoadSmallIcon(std::uint32_t resourceId) = 0;
+  // The same at the system's icon size.
+  virtual IconHandle LoadLargeIcon(std::uint32_t resourceId) = 0;
   virtual void DestroyIcon(IconHandle icon) = 0;
 
   // The file-system path of a special folder (kCsidl*), asked for `owner`.

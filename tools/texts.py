@@ -7,6 +7,7 @@ CR LF.
 
     texts.py header TABLE HEADER [--namespace NS] [--depfile FILE]
     texts.py file SOURCE OUTPUT [--set NAME=VALUE ...] [--depfile FILE]
+    texts.py rc TABLE HEADER [--depfile FILE]
 
 A table holds one entry a line; blank lines and lines starting with '#' are
 ignored, and the comment lines right above an entry go into the header with
@@ -16,6 +17,10 @@ it:
                       for one that would otherwise be trimmed) are escapes
     kName < file.txt  a whole UTF-8 file, relative to the table, with CR LF
                       line ends
+
+The rc form gives a resource script the same texts: one define a line,
+QV_TEXT_<name>, holding the text as UTF-8 (the scripts read UTF-8), so that
+a string table and the C++ show one source. Whole files are left out.
 
 In a text file, @NAME@ is replaced by the value given with --set NAME=VALUE.
 Whatever Shift-JIS cannot hold, a malformed line, a name given twice or an
@@ -38,8 +43,9 @@ PLACEHOLDER = re.compile(r"@([A-Za-z_][A-Za-z0-9_]*)@")
 
 
 class Entry:
-    def __init__(self, name, data, comments, line):
+    def __init__(self, name, data, comments, line, text=None):
         self.name = name
+        self.text = text          # the text of a '=' entry, None for a file
         self.data = data          # the Shift-JIS bytes
         self.comments = comments  # the table's comment lines above it
         self.line = line
@@ -79,15 +85,17 @@ def read_table(path):
         if name in seen:
             raise SourceError(path, number, f"'{name}' is given twice (first on line {seen[name]})")
         seen[name] = number
+        text = None
         if match["kind"] == "=":
-            data = encode(unescape(match["value"].rstrip(), path, number), path, number)
+            text = unescape(match["value"].rstrip(), path, number)
+            data = encode(text, path, number)
         else:
             whole = os.path.join(os.path.dirname(path), match["value"].strip())
             if not os.path.isfile(whole):
                 raise SourceError(path, number, f"no file '{match['value'].strip()}'")
             included.append(whole)
             data = encode_lines(read_utf8(whole), whole)
-        entries.append(Entry(name, data, comments, number))
+        entries.append(Entry(name, data, comments, number, text))
         comments = []
     return entries, included
 
@@ -131,6 +139,21 @@ def header_text(entries, table_name, namespace):
     return "\n".join(out) + "\n"
 
 
+RC_ESCAPES = {"\n": "\\n", "\r": "\\r", "\t": "\\t", "\\": "\\\\"}
+
+
+def rc_header_text(entries, table_name, path):
+    out = [f"/* Made by tools/texts.py from {table_name}: edit the table, not this file. */"]
+    for entry in entries:
+        if entry.text is None:
+            continue
+        if '"' in entry.text:
+            raise SourceError(path, entry.line, "a resource script's text cannot hold '\"'")
+        literal = "".join(RC_ESCAPES.get(char, char) for char in entry.text)
+        out.append(f'#define QV_TEXT_{entry.name} "{literal}"')
+    return "\n".join(out) + "\n"
+
+
 def text_file(path, values):
     """A UTF-8 text file as Shift-JIS with CR LF, placeholders filled in."""
     lines = read_utf8(path)
@@ -168,12 +191,21 @@ def main(argv):
     textfile.add_argument("output")
     textfile.add_argument("--set", action="append", default=[], metavar="NAME=VALUE")
     textfile.add_argument("--depfile")
+    rc = commands.add_parser("rc", help="a table's texts as UTF-8 defines for a resource script")
+    rc.add_argument("table")
+    rc.add_argument("output")
+    rc.add_argument("--depfile")
     args = parser.parse_args(argv)
     try:
         if args.command == "header":
             entries, included = read_table(args.table)
             data = header_text(entries, os.path.basename(args.table), args.namespace).encode("ascii")
             inputs = [args.table] + included
+            output = args.output
+        elif args.command == "rc":
+            entries, included = read_table(args.table)
+            data = rc_header_text(entries, os.path.basename(args.table), args.table).encode("utf-8")
+            inputs = [args.table]
             output = args.output
         else:
             if any("=" not in item for item in args.set):

@@ -25,6 +25,7 @@ class SimShell final : public Shell {
   bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override;
   std::intptr_t Open(WindowHandle owner, const char* file, std::int32_t showCommand) override;
   IconHandle LoadSmallIcon(std::uint32_t resourceId) override;
+  IconHandle LoadLargeIcon(std::uint32_t resourceId) override { return LoadSmallIcon(resourceId); }
   void DestroyIcon(IconHandle icon) override;
   Status SpecialFolderPath(WindowHandle owner, int csidl, char* path, std::size_t capacity) override;
   Status SaveShortcut(const char* folder, const char* name, const ShortcutRecord& link) override;

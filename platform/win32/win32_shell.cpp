@@ -48,6 +48,12 @@ IconHandle Win32Shell::LoadSmallIcon(std::uint32_t resourceId) {
                                                    IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
 }
 
+IconHandle Win32Shell::LoadLargeIcon(std::uint32_t resourceId) {
+  return FromHicon(static_cast<HICON>(::LoadImageW(
+      ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(static_cast<WORD>(resourceId)), IMAGE_ICON,
+      ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR)));
+}
+
 void Win32Shell::DestroyIcon(IconHandle icon) {
   if (icon != 0) ::DestroyIcon(ToHicon(icon));
 }

@@ -11,6 +11,7 @@ class Win32Shell final : public Shell {
   bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override;
   std::intptr_t Open(WindowHandle owner, const char* file, std::int32_t showCommand) override;
   IconHandle LoadSmallIcon(std::uint32_t resourceId) override;
+  IconHandle LoadLargeIcon(std::uint32_t resourceId) override;
   void DestroyIcon(IconHandle icon) override;
   Status SpecialFolderPath(WindowHandle owner, int csidl, char* path, std::size_t capacity) override;
   // Target and working folder through IShellLinkA; the description, the

@@ -31,6 +31,7 @@ class RecordingShell final : public qv::Shell {
     return result;
   }
   qv::IconHandle LoadSmallIcon(std::uint32_t id) override { return real_.LoadSmallIcon(id); }
+  qv::IconHandle LoadLargeIcon(std::uint32_t id) override { return real_.LoadLargeIcon(id); }
   void DestroyIcon(qv::IconHandle icon) override { real_.DestroyIcon(icon); }
   qv::Status SpecialFolderPath(qv::WindowHandle owner, int csidl, char* path,
                                std::size_t capacity) override {

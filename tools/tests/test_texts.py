@@ -68,5 +68,23 @@ class TextFiles(unittest.TestCase):
                 self.assertIn(words, str(refusal.exception))
 
 
+class ResourceScriptTexts(unittest.TestCase):
+    def test_texts_stay_utf8_with_escapes_and_whole_files_are_left_out(self):
+        folder = Folder()
+        folder.write("f.txt", "whole\n")
+        table = folder.write("t.txt", "kTwo = 二行\\nです \\\\ 終\nkFile < f.txt\n")
+        entries, _ = texts.read_table(table)
+        self.assertEqual(texts.rc_header_text(entries, "t.txt", table).splitlines()[1:],
+                         ['#define QV_TEXT_kTwo "二行\\nです \\\\ 終"'])
+
+    def test_a_quote_is_refused_with_its_line(self):
+        folder = Folder()
+        table = folder.write("t.txt", "kOk = a\nkQuote = say \"hi\"\n")
+        entries, _ = texts.read_table(table)
+        with self.assertRaises(SourceError) as refusal:
+            texts.rc_header_text(entries, "t.txt", table)
+        self.assertEqual(refusal.exception.line, 2)
+
+
 if __name__ == "__main__":
     unittest.main()

@@ -34,6 +34,7 @@ std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 std::string ProbeProgram() { return WindowsPath(QV_E2E_PROBE); }
 std::string MarkerProgram() { return WindowsPath(QV_E2E_MARKER); }
 std::string ResidentProgram() { return WindowsPath(QV_E2E_RESIDENT); }
+std::string SetupProgram() { return WindowsPath(QV_E2E_SETUP); }
 
 std::string TempFile(const char* name) {
   char stem[64];

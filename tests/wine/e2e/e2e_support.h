@@ -19,6 +19,7 @@ namespace qv::e2e {
 std::string ProbeProgram();
 std::string MarkerProgram();
 std::string ResidentProgram();
+std::string SetupProgram();
 
 // A file name in the temporary folder, unique to this process.
 std::string TempFile(const char* name);

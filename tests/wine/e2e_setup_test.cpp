@@ -1,0 +1,113 @@
+// End to end under Wine: setup.exe started from a distribution folder that
+// holds it and the product's five files, from another current folder; its
+// main dialog, its resources, and the install and uninstall it runs.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/win32/win32_api.h"
+#include "tests/wine/check.h"
+#include "tests/wine/e2e/e2e_support.h"
+
+namespace {
+
+using qv::e2e::ChildProcess;
+
+const char* const kProductFiles[] = {"Quorvantix.exe", "QUORVNTX.hlp", "QUORVNTX.cnt", "ReadMe.txt",
+                                     "license.txt"};
+const wchar_t kMainTitle[] = L"QuorvantixのSETUP";
+
+std::string FolderOf(const std::string& file) { return file.substr(0, file.rfind('\\')); }
+
+// A fresh distribution folder: setup.exe and the product's files beside it.
+struct Distribution {
+  std::string folder = qv::e2e::TempFile("dist");
+  std::string setup = folder + "\\setup.exe";
+  Distribution() {
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string built = FolderOf(qv::e2e::SetupProgram());
+    ::CopyFileA(qv::e2e::SetupProgram().c_str(), setup.c_str(), FALSE);
+    for (const char* name : kProductFiles)
+      ::CopyFileA((built + "\\" + name).c_str(), (folder + "\\" + name).c_str(), FALSE);
+  }
+  ~Distribution() {
+    for (const char* name : kProductFiles) ::DeleteFileA((folder + "\\" + name).c_str());
+    ::DeleteFileA(setup.c_str());
+    ::RemoveDirectoryA(folder.c_str());
+  }
+};
+
+// The running setup program and its main dialog.
+struct RunningSetup {
+  ChildProcess process;
+  HWND dialog = nullptr;
+  explicit RunningSetup(const Distribution& dist) {
+    if (!process.Start("\"" + dist.setup + "\"")) return;
+    qv::e2e::WaitUntil(
+        [&] {
+          dialog = qv::e2e::FindTopLevel(process.id(), L"#32770", kMainTitle);
+          // Shown only once its controls are made and it is initialised.
+          return dialog != nullptr && ::IsWindowVisible(dialog);
+        },
+        20000);
+  }
+  ~RunningSetup() { process.Terminate(); }
+};
+
+void SavePicture(HWND window, const char* name) {
+  RECT area{};
+  ::GetWindowRect(window, &area);
+  qv::e2e::Pump(300);
+  if (!qv::e2e::SaveBmp(qv::e2e::CaptureScreen(area), qv::e2e::ArtifactFile(name)))
+    std::printf("  could not save %s\n", name);
+}
+
+std::wstring VersionString(const std::string& file, const wchar_t* name) {
+  DWORD ignored = 0;
+  const DWORD size = ::GetFileVersionInfoSizeA(file.c_str(), &ignored);
+  std::vector<char> data(size);
+  if (size == 0 || !::GetFileVersionInfoA(file.c_str(), 0, size, data.data())) return L"";
+  const std::wstring path = std::wstring(L"\\StringFileInfo\\041103a4\\") + name;
+  void* value = nullptr;
+  UINT length = 0;
+  if (!::VerQueryValueW(data.data(), path.c_str(), &value, &length)) return L"";
+  return static_cast<const wchar_t*>(value);
+}
+
+std::wstring ResourceString(const std::string& file, UINT id) {
+  const qv::ModuleOwner module(::LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  wchar_t text[256] = {};
+  if (module) ::LoadStringW(module.get(), id, text, 256);
+  return text;
+}
+
+TEST_CASE(the_program_carries_its_version_record_and_strings) {
+  const std::string setup = qv::e2e::SetupProgram();
+  CHECK(VersionString(setup, L"FileVersion") == L"1, 0, 0, 3");
+  CHECK(VersionString(setup, L"FileDescription") == L"Quorvantix Setup Program.");
+  CHECK(VersionString(setup, L"CompanyName") == L"Nerrow-Lab");
+  CHECK(VersionString(setup, L"InternalName") == L"SETUP");
+  CHECK(VersionString(setup, L"OriginalFilename") == L"SETUP.EXE");
+  CHECK(ResourceString(setup, 1) == L"ｲﾝｽﾄｰﾙは正常に完了しました。");
+  CHECK(ResourceString(setup, 4) == L"ｱﾝｲﾝｽﾄｰﾙはいくつかのﾌｧｲﾙを削除出来ませんでした。");
+  CHECK(ResourceString(setup, 7) == L"Quorvantixをｱﾝｲﾝｽﾄｰﾙします。\nよろしいですか？");
+}
+
+TEST_CASE(the_main_dialog_shows_its_buttons_and_exit_ends_the_program) {
+  Distribution dist;
+  RunningSetup run(dist);
+  CHECK(run.dialog != nullptr);
+  if (!run.dialog) return;
+  CHECK(::GetDlgItem(run.dialog, 1000) != nullptr);
+  CHECK(::GetDlgItem(run.dialog, 1001) != nullptr);
+  CHECK((::GetWindowLongW(run.dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW) != 0);
+  SavePicture(run.dialog, "setup-main.bmp");
+  ::PostMessageW(run.dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  DWORD code = 1;
+  CHECK(run.process.Wait(10000, code));
+  CHECK_EQ(code, 0u);
+}
+
+}  // namespace
+
+RUN_TESTS()
