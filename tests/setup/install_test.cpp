@@ -175,6 +175,7 @@ TEST(Install, FolderPathsAreMadeLevelByLevelWhereTheTextPointsOnly) {
   // "ソ" ends in 0x5C, which is no separator.
   CreateFolderPath(files, "C:\\ソフト\\\\Tools\\");
   EXPECT_THAT(rig.sim.files.Names("C:\\ソフト"), ElementsAre("Tools"));
+  EXPECT_FALSE(rig.sim.files.IsFolder("C:\\\x83")) << "no folder of the lead byte alone";
   // A root-relative text stays on the current drive's root.
   CreateFolderPath(files, "\\Apps\\Quorvantix\\");
   EXPECT_TRUE(rig.sim.files.IsFolder("D:\\Apps\\Quorvantix"));
