@@ -2,13 +2,12 @@
 #include "framework/data_exchange.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "framework/dialog.h"
 #include "framework/messages.h"
 #include "framework/texts.h"
+#include "framework/whole_number.h"
 #include "framework/win_app.h"
 #include "platform/constants.h"
 
@@ -29,14 +28,25 @@ std::string Format2(const char* pattern, std::int32_t first, std::int32_t second
   return out;
 }
 
-bool ParseWholeNumber(const char* text, std::int32_t& value) {
-  while (*text == ' ' || *text == '\t') ++text;
-  char* end = nullptr;
-  const long long parsed = std::strtoll(text, &end, 10);
-  if (end == text) return false;
-  while (*end == ' ' || *end == '\t') ++end;
-  if (*end != '\0' || parsed < INT32_MIN || parsed > INT32_MAX) return false;
-  value = static_cast<std::int32_t>(parsed);
+// The field's whole text: the buffer grows until the text fits, so that no
+// length of text is cut before it is judged.
+std::string FieldText(CDialog& dialog, int id) {
+  std::string text(64, '\0');
+  for (;;) {
+    const std::size_t length = dialog.GetDlgItemText(id, &text[0], text.size());
+    if (length + 1 < text.size()) {
+      text.resize(length);
+      return text;
+    }
+    text.assign(text.size() * 2, '\0');
+  }
+}
+
+// Every exchange step starts here: false when the exchange has already failed.
+bool Begin(CDataExchange& dx, int id) {
+  dx.ReportPendingNoNumber();
+  if (dx.failed()) return false;
+  dx.m_idLastControl = id;
   return true;
 }
 
@@ -51,9 +61,20 @@ void CDataExchange::Fail(const char* text) {
   failed_ = true;
 }
 
+bool CDataExchange::TakeNoNumber(int id) {
+  if (noNumberId_ == 0 || noNumberId_ != id) return false;
+  noNumberId_ = 0;
+  return true;
+}
+
+void CDataExchange::ReportPendingNoNumber() {
+  if (noNumberId_ == 0 || failed_) return;
+  noNumberId_ = 0;
+  Fail(kDdxParseIntText);
+}
+
 void DDX_Text(CDataExchange& dx, int id, char* text, std::size_t capacity, TextCode code) {
-  if (dx.failed()) return;
-  dx.m_idLastControl = id;
+  if (!Begin(dx, id)) return;
   if (dx.m_bSaveAndValidate)
     dx.m_pDlgWnd->GetDlgItemText(id, text, capacity, code);
   else
@@ -61,30 +82,59 @@ void DDX_Text(CDataExchange& dx, int id, char* text, std::size_t capacity, TextC
 }
 
 void DDX_Text(CDataExchange& dx, int id, std::int32_t& value) {
-  if (dx.failed()) return;
-  dx.m_idLastControl = id;
+  if (!Begin(dx, id)) return;
   if (!dx.m_bSaveAndValidate) {
     dx.m_pDlgWnd->SetDlgItemText(id, std::to_string(value).c_str());
     return;
   }
-  char text[64] = {};
-  dx.m_pDlgWnd->GetDlgItemText(id, text, sizeof text);
-  if (!ParseWholeNumber(text, value)) dx.Fail(kDdxParseIntText);
+  const std::string text = FieldText(*dx.m_pDlgWnd, id);
+  std::int32_t parsed = 0;
+  if (ParseWholeNumber(text.data(), text.size(), parsed) == WholeNumber::Valid)
+    value = parsed;
+  else
+    dx.NoteNoNumber(id);
 }
 
 void DDX_Check(CDataExchange& dx, int id, std::int32_t& value) {
-  if (dx.failed()) return;
-  dx.m_idLastControl = id;
+  if (!Begin(dx, id)) return;
   if (dx.m_bSaveAndValidate)
     value = dx.m_pDlgWnd->IsDlgButtonChecked(id);
   else
     dx.m_pDlgWnd->CheckDlgButton(id, value);
 }
 
+void DDX_Radio(CDataExchange& dx, int firstId, std::int32_t& value) {
+  if (!Begin(dx, firstId)) return;
+  DialogControls& controls = dx.m_pDlgWnd->controls();
+  if (dx.m_bSaveAndValidate)
+    value = controls.GetRadioIndex(dx.m_pDlgWnd->GetSafeHwnd(), firstId);
+  else
+    controls.SetRadioIndex(dx.m_pDlgWnd->GetSafeHwnd(), firstId, value);
+}
+
+void DDX_Slider(CDataExchange& dx, int id, std::int32_t& value) {
+  if (!Begin(dx, id)) return;
+  DialogControls& controls = dx.m_pDlgWnd->controls();
+  if (dx.m_bSaveAndValidate)
+    value = controls.GetSliderPos(dx.m_pDlgWnd->GetSafeHwnd(), id);
+  else
+    controls.SetSliderPos(dx.m_pDlgWnd->GetSafeHwnd(), id, value);
+}
+
+void DDX_UpDown(CDataExchange& dx, int id, std::int32_t& value) {
+  if (!Begin(dx, id)) return;
+  DialogControls& controls = dx.m_pDlgWnd->controls();
+  if (dx.m_bSaveAndValidate)
+    value = controls.GetUpDownPos(dx.m_pDlgWnd->GetSafeHwnd(), id);
+  else
+    controls.SetUpDownPos(dx.m_pDlgWnd->GetSafeHwnd(), id, value);
+}
+
 void DDV_MinMaxInt(CDataExchange& dx, std::int32_t value, std::int32_t minimum,
                    std::int32_t maximum) {
   if (dx.failed() || !dx.m_bSaveAndValidate) return;
-  if (value < minimum || value > maximum)
+  // A field that held no number is refused with the range it must be in.
+  if (dx.TakeNoNumber(dx.m_idLastControl) || value < minimum || value > maximum)
     dx.Fail(Format2(kDdvMinMaxIntText, minimum, maximum).c_str());
 }
 

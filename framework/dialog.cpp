@@ -12,6 +12,12 @@ std::intptr_t CDialog::DoModal() {
   return host().DoModal(*this, templateId_, parent);
 }
 
+Status CDialog::Create(CWnd* parent) {
+  if (parent != nullptr) parent_ = parent;
+  const WindowHandle owner = parent_ != nullptr ? parent_->GetSafeHwnd() : 0;
+  return host().CreateModeless(*this, templateId_, owner);
+}
+
 void CDialog::EndDialog(std::intptr_t result) {
   if (GetSafeHwnd() != 0) host().EndDialog(GetSafeHwnd(), result);
 }
@@ -19,6 +25,7 @@ void CDialog::EndDialog(std::intptr_t result) {
 bool CDialog::UpdateData(bool saveAndValidate) {
   CDataExchange dx(*this, saveAndValidate);
   DoDataExchange(dx);
+  dx.Finish();
   return !dx.failed();
 }
 

@@ -1,4 +1,4 @@
-// Modal dialogs from templates: initialisation, OK and Cancel, the one-step
+// Modal and modeless dialogs from templates: initialisation, OK and Cancel, the one-step
 // exchange of members with controls, and the dialog's controls.
 #pragma once
 
@@ -20,6 +20,9 @@ class CDialog : public CWnd {
   // dialog cannot be made.
   virtual std::intptr_t DoModal();
   void EndDialog(std::intptr_t result);
+  // Makes the dialog modeless from its template (parent: the owner, or the
+  // one given to the constructor); ended with DestroyWindow.
+  [[nodiscard]] Status Create(CWnd* parent = nullptr);
 
   // Moves every member to its control (false) or every control's state to
   // its member (true, with validation); false when a value was refused.

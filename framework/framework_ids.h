@@ -6,4 +6,9 @@
 /* The application-exit command: closes the main window. */
 #define ID_APP_EXIT 57665
 
+/* A property sheet's wizard buttons, as the system numbers them. */
+#define ID_WIZBACK 0x3023
+#define ID_WIZNEXT 0x3024
+#define ID_WIZFINISH 0x3025
+
 #endif

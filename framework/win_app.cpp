@@ -19,7 +19,16 @@ bool CWinApp::PreTranslateMessage(Msg& msg) {
   for (WindowHandle window = msg.hwnd; window != 0; window = host_.ParentOf(window)) {
     CWnd* wnd = host_.FromHandle(window);
     if (wnd != nullptr && wnd->PreTranslateMessage(msg)) return true;
+    if (!host_.IsChildWindow(window)) break;
   }
+  return false;
+}
+
+bool CWinApp::ProcessMessageFilter(FilterSource source, Msg& msg) {
+  if (repeats_.IsRepeat(msg)) return false;
+  if (PreTranslateAppMessage(msg)) return true;
+  if (source == FilterSource::ProgramLoop || source == FilterSource::DialogLoop)
+    return PreTranslateMessage(msg);
   return false;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/cmd_target.h"
+#include "framework/message_filter.h"
 #include "framework/window_host.h"
 
 namespace qv {
@@ -25,8 +26,16 @@ class CWinApp : public CCmdTarget {
   virtual int ExitInstance();
   // Offers a queued message before it is dispatched; true when it was taken.
   // The default offers it to the window it is for and then to each of that
-  // window's parents.
+  // window's parents, up to the first window that is no child (the owner of
+  // a pop-up, a message box say, does not pre-translate its messages).
   virtual bool PreTranslateMessage(Msg& msg);
+  // The one filter of every loop: the hosts offer it each message that any
+  // loop takes, the program's own and the system's (modal dialogs, message
+  // boxes, tracked menus, through one hook for the application's lifetime).
+  // A message offered twice is seen once. The application-wide filter sees
+  // every message; windows pre-translate those of the program's own loops
+  // and of modal dialogs.
+  bool ProcessMessageFilter(FilterSource source, Msg& msg);
 
   // InitInstance, the message loop, ExitInstance.
   int Run();
@@ -47,6 +56,8 @@ class CWinApp : public CCmdTarget {
   int m_exitCode = 0;
 
  protected:
+  // The program's filter for every loop (the default takes nothing).
+  virtual bool PreTranslateAppMessage(Msg&) { return false; }
   bool DispatchOwnCommands(std::uint32_t id, std::uint32_t code, void* extra,
                            CmdHandlerInfo* handlerInfo) override;
 
@@ -54,6 +65,7 @@ class CWinApp : public CCmdTarget {
   WindowHost& host_;
   std::string appTitle_;
   std::string registryRoot_;
+  RepeatGate repeats_;
 };
 
 }  // namespace qv

@@ -16,16 +16,28 @@
 namespace qv {
 
 class CDialog;
+class CPropertySheet;
 class CWinApp;
 class CWnd;
 
-// One message as the message loop takes it from the queue.
+// One message as the message loop takes it from the queue. `time` is the
+// queue's time stamp: with the other fields it tells one queued message from
+// the next, so that a message offered to the filter twice is seen once.
 struct Msg {
   WindowHandle hwnd = 0;
   std::uint32_t message = 0;
   WParam wParam = 0;
   LParam lParam = 0;
+  std::uint32_t time = 0;
 };
+
+// Where a message offered to the application's filter comes from: a loop of
+// the program's own, or a loop of the system's (a modal dialog, a message
+// box, a tracked menu) through the message-filter hook.
+enum class FilterSource { ProgramLoop, DialogLoop, MessageBoxLoop, MenuLoop };
+
+// A set of files dropped from the shell, as WM_DROPFILES carries it.
+using DropHandle = std::uintptr_t;
 
 struct WindowCreateParams {
   std::uint32_t exStyle = 0;
@@ -80,6 +92,13 @@ class DialogControls {
   virtual void SetUpDownRange(WindowHandle dialog, int id, int lower, int upper) = 0;
   virtual void SetUpDownPos(WindowHandle dialog, int id, int position) = 0;
   virtual int GetUpDownPos(WindowHandle dialog, int id) = 0;
+  // Radio groups: the buttons from `firstId` to the next control that starts
+  // a group. The index of the checked one (-1: none); checking one by index
+  // unchecks the others (-1 unchecks all).
+  virtual int GetRadioIndex(WindowHandle dialog, int firstId) = 0;
+  virtual void SetRadioIndex(WindowHandle dialog, int firstId, int index) = 0;
+  // The id of a control window (0 when it is no control of a dialog).
+  virtual int IdOf(WindowHandle control) = 0;
 
  protected:
   ~DialogControls() = default;
@@ -126,6 +145,12 @@ class WindowHost {
   // Centres on `alternateOwner`, or on the owner, or (neither) in the work
   // area of the primary screen.
   virtual void CenterWindow(WindowHandle window, WindowHandle alternateOwner) = 0;
+  // Puts the window above every window that is not topmost, without moving,
+  // resizing or activating it.
+  virtual void SetTopmost(WindowHandle window) = 0;
+  virtual void SetWindowText(WindowHandle window, const char* text) = 0;
+  // Whether the window is a child window (its parent, not an owner, above it).
+  virtual bool IsChildWindow(WindowHandle window) = 0;
 
   // Window timers: WM_TIMER with the id every `intervalMs`.
   virtual bool SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) = 0;
@@ -152,6 +177,26 @@ class WindowHost {
   virtual std::intptr_t DoModal(CDialog& dialog, std::uint32_t templateId, WindowHandle parent) = 0;
   virtual void EndDialog(WindowHandle dialog, std::intptr_t result) = 0;
   virtual DialogControls& Controls() = 0;
+  // A modeless dialog from its template, shown as the template says; every
+  // loop of the host lets its dialog manager see the dialog's messages.
+  // Ended with DestroyWindow.
+  [[nodiscard]] virtual Status CreateModeless(CDialog& dialog, std::uint32_t templateId,
+                                              WindowHandle parent) = 0;
+
+  // Runs a property sheet modally: its pages as added, the first one shown,
+  // the owner disabled meanwhile. Returns kIdOk, kIdCancel (also for closing)
+  // or, for a wizard that was finished, kIdWizFinish; -1 when the sheet or a
+  // page cannot be made.
+  virtual std::intptr_t RunPropertySheet(CPropertySheet& sheet, WindowHandle parent) = 0;
+
+  // Files dropped from the shell: whether a window takes them, and the names
+  // of one drop (in the system's code page, cut at a character boundary).
+  // FinishDrop releases the drop; CDropFiles does that for its handlers.
+  virtual void DragAcceptFiles(WindowHandle window, bool accept) = 0;
+  virtual std::uint32_t DropFileCount(DropHandle drop) = 0;
+  virtual std::size_t DropFileName(DropHandle drop, std::uint32_t index, char* text,
+                                   std::size_t capacity) = 0;
+  virtual void FinishDrop(DropHandle drop) = 0;
 
   // Takes messages until a quit request, offering each to the application's
   // PreTranslateMessage before it is dispatched; returns the quit code.

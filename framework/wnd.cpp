@@ -25,6 +25,9 @@ void CWnd::UpdateWindow() { host_.UpdateWindow(hwnd_); }
 void CWnd::Invalidate() { host_.Invalidate(hwnd_); }
 void CWnd::RedrawWindow() { host_.RedrawWindow(hwnd_); }
 void CWnd::CenterWindow(WindowHandle alternateOwner) { host_.CenterWindow(hwnd_, alternateOwner); }
+void CWnd::SetTopmost() { host_.SetTopmost(hwnd_); }
+void CWnd::SetWindowText(const char* text) { host_.SetWindowText(hwnd_, text); }
+void CWnd::DragAcceptFiles(bool accept) { host_.DragAcceptFiles(hwnd_, accept); }
 
 bool CWnd::SetTimer(std::uint32_t id, std::uint32_t intervalMs) {
   return host_.SetTimer(hwnd_, id, intervalMs);
@@ -68,7 +71,7 @@ LResult CWnd::WindowProc(std::uint32_t message, WParam wParam, LParam lParam) {
                       ((lParam >> 16) & 0xFFFF) != 0);
       break;
     default:
-      result = Default();
+      if (!DispatchOwnMessages(message, wParam, lParam, result)) result = Default();
       break;
   }
   current_ = outer;
@@ -76,6 +79,12 @@ LResult CWnd::WindowProc(std::uint32_t message, WParam wParam, LParam lParam) {
 }
 
 bool CWnd::PreTranslateMessage(Msg&) { return false; }
+
+bool CWnd::DispatchOwnMessages(std::uint32_t, WParam, LParam, LResult&) { return false; }
+
+int CWnd::ControlIdOf(WindowHandle control) const {
+  return control != 0 ? host_.Controls().IdOf(control) : 0;
+}
 
 void CWnd::HandleFinalMessage() {
   hwnd_ = 0;

@@ -6,6 +6,8 @@
 #include <cstdint>
 
 #include "framework/cmd_target.h"
+#include "framework/drop_files.h"
+#include "framework/message_map.h"
 #include "framework/window_host.h"
 
 namespace qv {
@@ -27,6 +29,9 @@ class CWnd : public CCmdTarget {
   void RedrawWindow();
   // Null: centre on the owner, or in the work area when there is none.
   void CenterWindow(WindowHandle alternateOwner = 0);
+  void SetTopmost();
+  void SetWindowText(const char* text);
+  void DragAcceptFiles(bool accept = true);
   bool SetTimer(std::uint32_t id, std::uint32_t intervalMs);
   void KillTimer(std::uint32_t id);
   LResult SendMessage(std::uint32_t message, WParam wParam = 0, LParam lParam = 0);
@@ -56,6 +61,49 @@ class CWnd : public CCmdTarget {
   // Runs after the window is gone and the object unbound (an object that
   // owns itself deletes itself here).
   virtual void PostNcDestroy() {}
+
+  // This object's own message table (scroll, notify, drop and numbered
+  // messages); each class with a table overrides this and hands on to its
+  // base class when its table has no line for the message. True when a
+  // handler took it, with its result.
+  virtual bool DispatchOwnMessages(std::uint32_t message, WParam wParam, LParam lParam,
+                                   LResult& result);
+
+  template <class T, std::size_t N>
+  static bool DispatchMessageMap(T& target, const MessageMapEntry<T> (&map)[N],
+                                 std::uint32_t message, WParam wParam, LParam lParam,
+                                 LResult& result) {
+    for (const MessageMapEntry<T>& entry : map) {
+      if (entry.message != message) continue;
+      if (entry.onScroll) {
+        (target.*entry.onScroll)(static_cast<std::uint32_t>(wParam & 0xFFFF),
+                                 static_cast<std::int16_t>((wParam >> 16) & 0xFFFF),
+                                 target.ControlIdOf(static_cast<WindowHandle>(lParam)));
+        result = 0;
+        return true;
+      }
+      if (entry.onNotify) {
+        const NmHdr* header = reinterpret_cast<const NmHdr*>(lParam);
+        if (header == nullptr || header->idFrom != entry.id || header->code != entry.code)
+          continue;
+        result = 0;
+        (target.*entry.onNotify)(*header, result);
+        return true;
+      }
+      if (entry.onDropFiles) {
+        CDropFiles drop(target.host(), static_cast<DropHandle>(wParam));
+        (target.*entry.onDropFiles)(drop);
+        result = 0;
+        return true;
+      }
+      if (entry.onMessage) {
+        result = (target.*entry.onMessage)(wParam, lParam);
+        return true;
+      }
+    }
+    return false;
+  }
+  int ControlIdOf(WindowHandle control) const;
 
   // The default processing of the message being handled now.
   LResult Default();

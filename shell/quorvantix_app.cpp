@@ -43,11 +43,6 @@ int CQuorvantixApp::ExitInstance() {
   return CWinApp::ExitInstance();
 }
 
-bool CQuorvantixApp::PreTranslateMessage(Msg& msg) {
-  if (SplashTakesMessage(msg)) return true;
-  return CWinApp::PreTranslateMessage(msg);
-}
-
 void CQuorvantixApp::OnAppAbout() {
   CAboutDlg about(host(), m_pMainWnd);
   about.DoModal();

@@ -18,7 +18,6 @@ class CQuorvantixApp final : public CWinApp {
 
   bool InitInstance() override { return StartApplication(); }
   int ExitInstance() override;
-  bool PreTranslateMessage(Msg& msg) override;
 
   // False: end the process at once.
   bool StartApplication();
@@ -29,6 +28,8 @@ class CQuorvantixApp final : public CWinApp {
   CQuorvantixView* view() const { return view_.get(); }
 
  protected:
+  // The splash window sees every message first, in every loop.
+  bool PreTranslateAppMessage(Msg& msg) override { return SplashTakesMessage(msg); }
   bool DispatchOwnCommands(std::uint32_t id, std::uint32_t code, void* extra,
                            CmdHandlerInfo* handlerInfo) override;
 

@@ -10,6 +10,7 @@
 #include "framework/win_app.h"
 #include "framework/wnd.h"
 #include "platform/constants.h"
+#include "platform/text.h"
 
 namespace qv::sim {
 namespace {
@@ -136,7 +137,22 @@ bool SimWindowHost::IsWindow(WindowHandle window) { return Find(window) != nullp
 
 WindowHandle SimWindowHost::ParentOf(WindowHandle window) {
   SimWindow* record = Find(window);
-  return record != nullptr ? record->parent : 0;
+  if (record == nullptr) return controls.DialogOf(window);
+  return record->parent;
+}
+
+bool SimWindowHost::IsChildWindow(WindowHandle window) {
+  SimWindow* record = Find(window);
+  if (record == nullptr) return controls.DialogOf(window) != 0;
+  return (record->style & kWsChild) != 0;
+}
+
+void SimWindowHost::SetTopmost(WindowHandle window) {
+  if (SimWindow* record = Find(window)) record->topmost = true;
+}
+
+void SimWindowHost::SetWindowText(WindowHandle window, const char* text) {
+  if (SimWindow* record = Find(window)) record->title = text != nullptr ? text : "";
 }
 
 LResult SimWindowHost::Deliver(WindowHandle window, std::uint32_t message, WParam wParam,
@@ -175,7 +191,10 @@ LResult SimWindowHost::FromSystem(WindowHandle window, std::uint32_t message, WP
 
 void SimWindowHost::DeliverQueued(const Msg& queued) {
   Msg msg = queued;
-  if (app_ != nullptr && app_->PreTranslateMessage(msg)) return;
+  // Each message taken from the queue gets a stamp of its own, as the
+  // system's time stamps tell queued messages apart.
+  msg.time = ++queueSerial_;
+  if (app_ != nullptr && app_->ProcessMessageFilter(FilterSource::ProgramLoop, msg)) return;
   Deliver(msg.hwnd, msg.message, msg.wParam, msg.lParam);
 }
 
@@ -206,10 +225,11 @@ void SimWindowHost::Advance(std::uint32_t ms) {
   }
 }
 
-LResult SimWindowHost::DefWindowProc(WindowHandle window, std::uint32_t message, WParam,
-                                     LParam) {
+LResult SimWindowHost::DefWindowProc(WindowHandle window, std::uint32_t message, WParam wParam,
+                                     LParam lParam) {
   SimWindow* record = Find(window);
   if (record == nullptr) return 0;
+  if (sheets_.count(window)) return SheetMessage(window, message, wParam, lParam);
   switch (message) {
     case kWmClose:
       DestroyWindow(window);
@@ -321,18 +341,40 @@ bool SimWindowHost::TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point w
   return sim_.menus.TrackPopupMenu(menu, flags, where, owner);
 }
 
+const std::vector<ControlSpec>* SimWindowHost::TemplateOf(std::uint32_t templateId) const {
+  auto it = templates_.find(templateId);
+  return it == templates_.end() ? nullptr : &it->second;
+}
+
+WindowHandle SimWindowHost::NewDialogWindow(CDialog& dialog, std::uint32_t templateId,
+                                            SimWindow record) {
+  record.dialog = &dialog;
+  if (record.rect.right == 0) record.rect = Rect{0, 0, 300, 200};
+  const WindowHandle handle = NewWindow(dialog, std::move(record));
+  if (const std::vector<ControlSpec>* entries = TemplateOf(templateId))
+    controls.CreateFromTemplate(handle, templateId, *entries);
+  return handle;
+}
+
+Status SimWindowHost::CreateModeless(CDialog& dialog, std::uint32_t templateId,
+                                     WindowHandle parent) {
+  if (templateId == 0) return Status::Failed;
+  SimWindow record;
+  record.parent = parent;
+  record.visible = true;
+  record.modeless = true;
+  const WindowHandle handle = NewDialogWindow(dialog, templateId, std::move(record));
+  Deliver(handle, kWmInitDialog, 0, 0);
+  return Status::Ok;
+}
+
 std::intptr_t SimWindowHost::DoModal(CDialog& dialog, std::uint32_t templateId,
                                      WindowHandle parent) {
   if (templateId == 0) return -1;
   SimWindow record;
   record.parent = parent;
-  record.dialog = &dialog;
   record.visible = true;
-  record.rect = Rect{0, 0, 300, 200};
-  const WindowHandle handle = NewWindow(dialog, std::move(record));
-  auto it = templates_.find(templateId);
-  if (it != templates_.end())
-    for (const ControlSpec& entry : it->second) controls.Create(handle, entry);
+  const WindowHandle handle = NewDialogWindow(dialog, templateId, std::move(record));
   const std::size_t run = dialogRuns.size();
   dialogRuns.push_back(SimDialogRun{templateId, parent, handle, 0, false});
 
@@ -401,17 +443,31 @@ void SimWindowHost::RegisterDialogTemplate(std::uint32_t templateId,
   templates_[templateId] = std::move(entries);
 }
 
+void SimWindowHost::RegisterDialogTemplates(const DialogTemplateSpec* templates,
+                                            std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i)
+    templates_[templates[i].id] =
+        std::vector<ControlSpec>(templates[i].controls, templates[i].controls + templates[i].count);
+}
+
 void SimWindowHost::Click(WindowHandle dialog, int id) {
   SimControl& control = controls.At(dialog, id);
   if (!control.enabled) return;
   if (control.kind == ControlKind::AutoCheckBox) control.check = control.check ? 0 : 1;
-  if (control.kind == ControlKind::AutoRadioButton) control.check = 1;
+  if (control.kind == ControlKind::AutoRadioButton) {
+    // An auto radio button unchecks the others of its group.
+    for (int other : controls.RadioGroupOf(dialog, id))
+      if (other != id && controls.At(dialog, other).kind == ControlKind::AutoRadioButton)
+        controls.At(dialog, other).check = 0;
+    control.check = 1;
+  }
   Deliver(dialog, kWmCommand, CommandWParam(id, kBnClicked), static_cast<LParam>(control.handle));
 }
 
 void SimWindowHost::Type(WindowHandle dialog, int id, const char* text) {
   SimControl& control = controls.At(dialog, id);
-  if (!control.enabled) return;
+  if (!control.enabled || (control.kind == ControlKind::Edit && (control.style & kEsReadOnly)))
+    return;
   control.text = text;
   Deliver(dialog, kWmCommand, CommandWParam(id, kEnChange), static_cast<LParam>(control.handle));
 }
@@ -437,5 +493,48 @@ void SimWindowHost::SpinUpDown(WindowHandle dialog, int id, int delta) {
     Deliver(dialog, kWmCommand, CommandWParam(buddy, kEnChange),
             static_cast<LParam>(controls.At(dialog, buddy).handle));
 }
+
+}  // namespace qv::sim
+
+namespace qv::sim {
+
+bool SimWindowHost::PressKey(WindowHandle dialog, int id, std::uint32_t message, WParam key) {
+  controls.SetFocus(dialog, id);
+  Msg msg{controls.ControlWindow(dialog, id), message, key, 0, ++queueSerial_};
+  if (app_ != nullptr && app_->ProcessMessageFilter(FilterSource::ProgramLoop, msg)) return true;
+  if (message == kWmKeyDown && key == kVkTab) controls.FocusNextTabStop(dialog);
+  return false;
+}
+
+void SimWindowHost::DragAcceptFiles(WindowHandle window, bool accept) {
+  if (SimWindow* record = Find(window)) record->acceptsFiles = accept;
+}
+
+void SimWindowHost::DropFiles(WindowHandle window, std::vector<std::string> names) {
+  SimWindow* record = Find(window);
+  // The shell drops only on windows that take files.
+  if (record == nullptr || !record->acceptsFiles) return;
+  const DropHandle drop = nextDrop_++;
+  drops_[drop] = std::move(names);
+  sim_.windows.PostMessage(window, kWmDropFiles, static_cast<WParam>(drop), 0);
+  Pump();
+}
+
+std::uint32_t SimWindowHost::DropFileCount(DropHandle drop) {
+  auto it = drops_.find(drop);
+  return it == drops_.end() ? 0 : static_cast<std::uint32_t>(it->second.size());
+}
+
+std::size_t SimWindowHost::DropFileName(DropHandle drop, std::uint32_t index, char* text,
+                                        std::size_t capacity) {
+  if (capacity == 0) return 0;
+  text[0] = '\0';
+  auto it = drops_.find(drop);
+  if (it == drops_.end() || index >= it->second.size()) return 0;
+  const std::string& name = it->second[index];
+  return CopyText(text, capacity, name.c_str(), name.size());
+}
+
+void SimWindowHost::FinishDrop(DropHandle drop) { drops_.erase(drop); }
 
 }  // namespace qv::sim

@@ -3,7 +3,9 @@
 // logic or the test sends or posts reach their objects; posted messages and
 // window timers pass the application's message filter when the test pumps
 // the queue; modal dialogs run while a scripted user acts on them; menu
-// tracking plays WM_INITMENUPOPUP to the owner first, as the system does.
+// tracking plays WM_INITMENUPOPUP to the owner first, as the system does;
+// property sheets make their pages' windows when a page is first shown and
+// send them the sheet's notifications as the system's sheet does.
 #pragma once
 
 #include <cstddef>
@@ -22,7 +24,7 @@ namespace qv::sim {
 
 struct SimWindow {
   CWnd* object = nullptr;
-  CDialog* dialog = nullptr;  // set for modal dialogs
+  CDialog* dialog = nullptr;  // set for dialogs and property pages
   WindowHandle parent = 0;
   std::string className;
   std::string title;
@@ -39,6 +41,26 @@ struct SimWindow {
   WindowHandle centredOn = 0;  // the alternate owner given, 0 for none
   bool ended = false;          // a dialog after EndDialog
   std::intptr_t result = 0;
+  bool topmost = false;
+  bool enabled = true;
+  bool modeless = false;
+  bool acceptsFiles = false;
+};
+
+// One run of a property sheet, as the user saw it.
+struct SimSheetRun {
+  WindowHandle handle = 0;
+  WindowHandle parent = 0;
+  std::string caption;
+  bool wizard = false;
+  bool applyButton = false;
+  std::vector<WindowHandle> pageWindows;  // 0 for a page not shown yet
+  int active = -1;
+  std::uint32_t wizardButtons = 0;
+  std::vector<int> activations;  // page indexes, in the order they became active
+  bool parentDisabledWhileRunning = false;
+  std::intptr_t result = 0;
+  bool finished = false;
 };
 
 struct SimDialogRun {
@@ -79,6 +101,9 @@ class SimWindowHost final : public WindowHost {
   void Invalidate(WindowHandle window) override;
   void RedrawWindow(WindowHandle window) override;
   void CenterWindow(WindowHandle window, WindowHandle alternateOwner) override;
+  void SetTopmost(WindowHandle window) override;
+  void SetWindowText(WindowHandle window, const char* text) override;
+  bool IsChildWindow(WindowHandle window) override;
 
   bool SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) override;
   void KillTimer(WindowHandle window, std::uint32_t id) override;
@@ -94,6 +119,14 @@ class SimWindowHost final : public WindowHost {
   std::intptr_t DoModal(CDialog& dialog, std::uint32_t templateId, WindowHandle parent) override;
   void EndDialog(WindowHandle dialog, std::intptr_t result) override;
   DialogControls& Controls() override { return controls; }
+  Status CreateModeless(CDialog& dialog, std::uint32_t templateId, WindowHandle parent) override;
+  std::intptr_t RunPropertySheet(CPropertySheet& sheet, WindowHandle parent) override;
+
+  void DragAcceptFiles(WindowHandle window, bool accept) override;
+  std::uint32_t DropFileCount(DropHandle drop) override;
+  std::size_t DropFileName(DropHandle drop, std::uint32_t index, char* text,
+                           std::size_t capacity) override;
+  void FinishDrop(DropHandle drop) override;
 
   // Pumps until a quit request; when the queue runs dry, `onIdle` acts as the
   // user. Returns the quit code, or -1 when the queue is empty, no quit was
@@ -118,8 +151,15 @@ class SimWindowHost final : public WindowHost {
 
   // The program's menu resources, loaded through the simulated menus.
   void RegisterMenu(std::uint32_t resourceId, const MenuTemplatePopup* popups, std::size_t count);
-  // Controls that dialogs of a template start with.
+  // Controls that dialogs of a template start with; a dialog of a template
+  // has no others.
   void RegisterDialogTemplate(std::uint32_t templateId, std::vector<ControlSpec> controls);
+  // Every dialog of a resource script, from its generated table.
+  void RegisterDialogTemplates(const DialogTemplateSpec* templates, std::size_t count);
+  template <std::size_t N>
+  void RegisterDialogTemplates(const DialogTemplateSpec (&templates)[N]) {
+    RegisterDialogTemplates(templates, N);
+  }
   void AddBitmap(std::uint32_t resourceId, Size size) { bitmaps_[resourceId] = size; }
   int LiveBitmaps() const { return static_cast<int>(liveBitmaps_.size()); }
 
@@ -129,12 +169,33 @@ class SimWindowHost final : public WindowHost {
   void Type(WindowHandle dialog, int id, const char* text);
   void DragSlider(WindowHandle dialog, int id, int position);
   void SpinUpDown(WindowHandle dialog, int id, int delta);
+  // A key pressed while control `id` has the focus, as the loop takes it:
+  // the application's filter first (true: taken there); else the dialog
+  // manager (Tab moves the focus) and the control.
+  bool PressKey(WindowHandle dialog, int id, std::uint32_t message, WParam key);
+  // Files dropped on a window (names in the system's code page), through the
+  // queue as the shell posts them.
+  void DropFiles(WindowHandle window, std::vector<std::string> names);
+  int UnfinishedDrops() const { return static_cast<int>(drops_.size()); }
+
+  // The user on a running property sheet. Selecting a tab or pressing a
+  // button goes through the pages' notifications as the system's sheet does
+  // (false: refused, the sheet stays as it was). Closing is Cancel.
+  bool SelectPage(WindowHandle sheet, int index);
+  bool PressSheetButton(WindowHandle sheet, std::intptr_t button);
+  // The running sheet's record, its active page's window, 0 when none.
+  SimSheetRun* SheetRun(WindowHandle sheet);
+  WindowHandle ActivePage(WindowHandle sheet);
 
   SimDialogControls controls;
   std::vector<SimDialogRun> dialogRuns;
   // The user while a modal dialog is up (after its initialisation). A dialog
   // still open when it returns is closed as with Esc.
   std::function<void(SimWindowHost&, CDialog&)> onDialog;
+  // The user while a property sheet is up (after its initialisation). A
+  // sheet still open when it returns is cancelled.
+  std::function<void(SimWindowHost&, CPropertySheet&)> onSheet;
+  std::vector<SimSheetRun> sheetRuns;
   std::function<bool()> onIdle;
   std::vector<SimPaint> paints;
   // Refuses the creation of matching windows (as the system might).
@@ -160,12 +221,24 @@ class SimWindowHost final : public WindowHost {
   void SendNcDestroy(WindowHandle window);
   std::vector<WindowHandle> ChildrenOf(WindowHandle window) const;
   SimWindow* Find(WindowHandle window);
+  WindowHandle NewDialogWindow(CDialog& dialog, std::uint32_t templateId, SimWindow record);
+  bool ActivatePage(SimSheetRun& run, CPropertySheet& sheet, int index);
+  LResult NotifyPage(WindowHandle page, WindowHandle sheet, std::uint32_t code);
+  bool LeavePage(SimSheetRun& run);
+  bool ChangePage(WindowHandle sheet, int index);
+  void EndSheet(SimSheetRun& run, std::intptr_t result);
+  LResult SheetMessage(WindowHandle sheet, std::uint32_t message, WParam wParam, LParam lParam);
+  const std::vector<ControlSpec>* TemplateOf(std::uint32_t templateId) const;
 
   SimPlatform& sim_;
   CWinApp* app_ = nullptr;
   std::map<WindowHandle, SimWindow> windows_;
   std::vector<WindowTimer> timers_;
   std::map<std::uint32_t, std::vector<ControlSpec>> templates_;
+  std::map<WindowHandle, std::size_t> sheets_;  // running sheet -> index in sheetRuns
+  std::map<DropHandle, std::vector<std::string>> drops_;
+  DropHandle nextDrop_ = 0xD000;
+  std::uint32_t queueSerial_ = 0;
   std::map<std::uint32_t, Size> bitmaps_;
   std::map<BitmapHandle, std::uint32_t> liveBitmaps_;
   std::map<std::string, std::uint32_t> registered_;

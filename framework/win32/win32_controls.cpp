@@ -105,3 +105,49 @@ int Win32DialogControls::GetUpDownPos(WindowHandle dialog, int id) {
 }
 
 }  // namespace qv
+
+namespace qv {
+namespace {
+
+// The buttons of the group that starts at `first`, as the dialog manager
+// walks it: siblings in creation order until the next WS_GROUP.
+template <class Visit>
+void ForEachRadio(HWND dialog, int firstId, Visit visit) {
+  HWND control = ::GetDlgItem(dialog, firstId);
+  int index = 0;
+  for (bool first = true; control != nullptr; control = ::GetWindow(control, GW_HWNDNEXT)) {
+    if (!first && (::GetWindowLongPtrW(control, GWL_STYLE) & WS_GROUP)) break;
+    first = false;
+    if (::SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) {
+      if (!visit(control, index)) return;
+      ++index;
+    }
+  }
+}
+
+}  // namespace
+
+int Win32DialogControls::GetRadioIndex(WindowHandle dialog, int firstId) {
+  int checked = -1;
+  ForEachRadio(ToHwnd(dialog), firstId, [&](HWND control, int index) {
+    if (::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+      checked = index;
+      return false;
+    }
+    return true;
+  });
+  return checked;
+}
+
+void Win32DialogControls::SetRadioIndex(WindowHandle dialog, int firstId, int index) {
+  ForEachRadio(ToHwnd(dialog), firstId, [&](HWND control, int at) {
+    ::SendMessageW(control, BM_SETCHECK, at == index ? BST_CHECKED : BST_UNCHECKED, 0);
+    return true;
+  });
+}
+
+int Win32DialogControls::IdOf(WindowHandle control) {
+  return ::GetDlgCtrlID(ToHwnd(control));
+}
+
+}  // namespace qv

@@ -2,9 +2,13 @@
 // dialog procedure, the message loop, timers, painting and modal dialogs.
 #include "framework/win32/win32_window_host.h"
 
+#include <cstddef>
 #include <string>
 
 #include "framework/dialog.h"
+#include "framework/message_map.h"
+#include "framework/property_page.h"
+#include "framework/win32/win32_procs.h"
 #include "framework/win_app.h"
 #include "framework/wnd.h"
 #include "platform/win32/code_page.h"
@@ -13,19 +17,26 @@
 #include "platform/win32/win32_api.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 // The host's operations are named after the system's; the headers would turn
 // those names into their A forms. The system's are called by W names here.
 #undef DefWindowProc
 #undef LoadBitmap
 #undef RegisterWindowMessage
+#undef SetWindowText
 
 namespace qv {
+
+static_assert(sizeof(NmHdr) == sizeof(NMHDR) && offsetof(NmHdr, code) == offsetof(NMHDR, code) &&
+                  offsetof(NmHdr, idFrom) == offsetof(NMHDR, idFrom),
+              "the portable notify header must keep the system's layout");
+
 namespace {
 
 constexpr wchar_t kDefaultClass[] = L"QuorvantixWnd";
 
-// The application whose filter sees the messages of modal dialogs: a hook
+// The application whose filter sees the messages of every loop: a hook
 // procedure gets no context of its own, and there is one application per
 // process.
 CWinApp* g_application = nullptr;
@@ -36,6 +47,10 @@ struct HookTraits {
   static void Close(Handle h) noexcept { ::UnhookWindowsHookEx(h); }
 };
 using HookOwner = UniqueHandle<HookTraits>;
+
+// One hook for the application's lifetime: the system's own loops (modal
+// dialogs, message boxes, tracked menus) offer it each message they take.
+HookOwner g_filterHook;
 
 
 // BeginPaint and its EndPaint.
@@ -60,6 +75,8 @@ std::wstring AsciiToWide(const char* text) {
   return wide;
 }
 
+}  // namespace
+
 LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   try {
     CWnd* wnd = reinterpret_cast<CWnd*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -82,11 +99,14 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
   }
 }
 
-INT_PTR CALLBACK FrameworkDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+// Both dialog procedures: `bound` is the object that WM_INITDIALOG names.
+INT_PTR DialogProcFor(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, CDialog* bound) {
   try {
     CDialog* dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (message == WM_INITDIALOG) {
-      dialog = reinterpret_cast<CDialog*>(lParam);
+      dialog = bound;
       ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(dialog));
       if (dialog != nullptr) dialog->BindHandle(FromHwnd(hwnd));
     }
@@ -108,14 +128,25 @@ INT_PTR CALLBACK FrameworkDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
   }
 }
 
-// Modal dialogs run the system's own loop; this hook gives the
-// application's filter the messages that loop takes.
+FilterSource SourceOf(int code) {
+  switch (code) {
+    case MSGF_DIALOGBOX:
+      return FilterSource::DialogLoop;
+    case MSGF_MESSAGEBOX:
+      return FilterSource::MessageBoxLoop;
+    default:
+      return FilterSource::MenuLoop;
+  }
+}
+
+// The system's loops offer their messages here; the application's filter
+// sees them as it sees those of the program's own loops.
 LRESULT CALLBACK MessageFilterHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == MSGF_DIALOGBOX && g_application != nullptr) {
+  if (code >= 0 && g_application != nullptr) {
     try {
       const MSG* m = reinterpret_cast<const MSG*>(lParam);
-      Msg msg{FromHwnd(m->hwnd), m->message, m->wParam, m->lParam};
-      if (g_application->PreTranslateMessage(msg)) return 1;
+      Msg msg{FromHwnd(m->hwnd), m->message, m->wParam, m->lParam, static_cast<std::uint32_t>(m->time)};
+      if (g_application->ProcessMessageFilter(SourceOf(code), msg)) return 1;
     } catch (...) {
     }
   }
@@ -124,7 +155,27 @@ LRESULT CALLBACK MessageFilterHook(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void Win32WindowHost::SetApplication(CWinApp* app) { g_application = app; }
+INT_PTR CALLBACK FrameworkDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DialogProcFor(hwnd, message, wParam, lParam,
+                       message == WM_INITDIALOG ? reinterpret_cast<CDialog*>(lParam) : nullptr);
+}
+
+INT_PTR CALLBACK FrameworkPageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  CPropertyPage* page = nullptr;
+  if (message == WM_INITDIALOG && lParam != 0) {
+    page = reinterpret_cast<CPropertyPage*>(reinterpret_cast<const PROPSHEETPAGEW*>(lParam)->lParam);
+    if (page != nullptr) page->MarkShown(true);
+  }
+  return DialogProcFor(hwnd, message, wParam, lParam, page);
+}
+
+void Win32WindowHost::SetApplication(CWinApp* app) {
+  g_application = app;
+  if (app != nullptr && !g_filterHook)
+    g_filterHook.reset(
+        ::SetWindowsHookExW(WH_MSGFILTER, MessageFilterHook, nullptr, ::GetCurrentThreadId()));
+  if (app == nullptr) g_filterHook.reset();
+}
 CWinApp* Win32WindowHost::Application() { return g_application; }
 
 Status Win32WindowHost::CreateWindowFor(CWnd& wnd, const WindowCreateParams& params) {
@@ -170,8 +221,11 @@ CWnd* Win32WindowHost::FromHandle(WindowHandle window) {
   // Only windows of the program's own procedures carry an object.
   const WNDPROC proc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
   const DLGPROC dialogProc = reinterpret_cast<DLGPROC>(::GetWindowLongPtrW(hwnd, DWLP_DLGPROC));
-  if (proc != FrameworkWindowProc && dialogProc != FrameworkDialogProc) return nullptr;
-  return reinterpret_cast<CWnd*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (proc == FrameworkWindowProc || dialogProc == FrameworkDialogProc ||
+      dialogProc == FrameworkPageProc)
+    return reinterpret_cast<CWnd*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  // A subclassed window of the system's (the property sheet).
+  return static_cast<CWnd*>(::GetPropW(hwnd, kObjectProperty));
 }
 
 bool Win32WindowHost::IsWindow(WindowHandle window) { return ::IsWindow(ToHwnd(window)) != FALSE; }
@@ -180,9 +234,25 @@ WindowHandle Win32WindowHost::ParentOf(WindowHandle window) {
   return FromHwnd(::GetParent(ToHwnd(window)));
 }
 
+bool Win32WindowHost::IsChildWindow(WindowHandle window) {
+  return (::GetWindowLongPtrW(ToHwnd(window), GWL_STYLE) & WS_CHILD) != 0;
+}
+
 LResult Win32WindowHost::DefWindowProc(WindowHandle window, std::uint32_t message, WParam wParam,
                                        LParam lParam) {
-  return ::DefWindowProcW(ToHwnd(window), message, wParam, lParam);
+  const HWND hwnd = ToHwnd(window);
+  if (const auto original = reinterpret_cast<WNDPROC>(::GetPropW(hwnd, kOriginalProcProperty)))
+    return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
+  return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void Win32WindowHost::SetTopmost(WindowHandle window) {
+  ::SetWindowPos(ToHwnd(window), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32WindowHost::SetWindowText(WindowHandle window, const char* text) {
+  ::SetWindowTextW(ToHwnd(window), ProgramToWide(text != nullptr ? text : "").c_str());
 }
 
 void Win32WindowHost::ShowWindow(WindowHandle window, std::int32_t showCommand) {
@@ -266,17 +336,19 @@ bool Win32WindowHost::TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point
   return platform_.menus.TrackPopupMenu(menu, flags, where, owner);
 }
 
-std::intptr_t Win32WindowHost::DoModal(CDialog& dialog, std::uint32_t templateId,
-                                       WindowHandle parent) {
-  static const bool commonControls = [] {
+void Win32WindowHost::InitCommonControls() {
+  static const bool done = [] {
     INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX),
                               ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_TAB_CLASSES |
                                   ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     return ::InitCommonControlsEx(&init) != FALSE;
   }();
-  (void)commonControls;
-  HookOwner hook(::SetWindowsHookExW(WH_MSGFILTER, MessageFilterHook, nullptr,
-                                     ::GetCurrentThreadId()));
+  (void)done;
+}
+
+std::intptr_t Win32WindowHost::DoModal(CDialog& dialog, std::uint32_t templateId,
+                                       WindowHandle parent) {
+  InitCommonControls();
   return ::DialogBoxParamW(::GetModuleHandleW(nullptr),
                            MAKEINTRESOURCEW(static_cast<WORD>(templateId)), ToHwnd(parent),
                            FrameworkDialogProc, reinterpret_cast<LPARAM>(&dialog));
@@ -286,25 +358,71 @@ void Win32WindowHost::EndDialog(WindowHandle dialog, std::intptr_t result) {
   ::EndDialog(ToHwnd(dialog), result);
 }
 
+Status Win32WindowHost::CreateModeless(CDialog& dialog, std::uint32_t templateId,
+                                       WindowHandle parent) {
+  InitCommonControls();
+  const HWND hwnd = ::CreateDialogParamW(::GetModuleHandleW(nullptr),
+                                         MAKEINTRESOURCEW(static_cast<WORD>(templateId)),
+                                         ToHwnd(parent), FrameworkDialogProc,
+                                         reinterpret_cast<LPARAM>(&dialog));
+  if (hwnd == nullptr) return Status::Failed;
+  modeless_.insert(FromHwnd(hwnd));
+  return Status::Ok;
+}
+
+bool Win32WindowHost::FilterAndDialogs(CWinApp* app, MSG& m) {
+  Msg msg{FromHwnd(m.hwnd), m.message, m.wParam, m.lParam, static_cast<std::uint32_t>(m.time)};
+  try {
+    if (app != nullptr && app->ProcessMessageFilter(FilterSource::ProgramLoop, msg)) return true;
+  } catch (...) {
+  }
+  for (auto it = modeless_.begin(); it != modeless_.end();) {
+    const HWND dialog = ToHwnd(*it);
+    if (!::IsWindow(dialog)) {
+      it = modeless_.erase(it);
+      continue;
+    }
+    if (::IsDialogMessageW(dialog, &m)) return true;
+    ++it;
+  }
+  return false;
+}
+
 int Win32WindowHost::RunMessageLoop(CWinApp& app) {
   MSG m{};
   for (;;) {
     const BOOL got = ::GetMessageW(&m, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(m.wParam);
     if (got == -1) return -1;
-    Msg msg{FromHwnd(m.hwnd), m.message, m.wParam, m.lParam};
-    bool taken = false;
-    try {
-      taken = app.PreTranslateMessage(msg);
-    } catch (...) {
-      taken = false;
-    }
-    if (!taken) {
+    if (!FilterAndDialogs(&app, m)) {
       ::TranslateMessage(&m);
       ::DispatchMessageW(&m);
     }
   }
 }
+
+void Win32WindowHost::DragAcceptFiles(WindowHandle window, bool accept) {
+  ::DragAcceptFiles(ToHwnd(window), accept ? TRUE : FALSE);
+}
+
+std::uint32_t Win32WindowHost::DropFileCount(DropHandle drop) {
+  return ::DragQueryFileW(reinterpret_cast<HDROP>(drop), 0xFFFFFFFFu, nullptr, 0);
+}
+
+std::size_t Win32WindowHost::DropFileName(DropHandle drop, std::uint32_t index, char* text,
+                                          std::size_t capacity) {
+  if (capacity == 0) return 0;
+  text[0] = '\0';
+  const HDROP hdrop = reinterpret_cast<HDROP>(drop);
+  const UINT length = ::DragQueryFileW(hdrop, index, nullptr, 0);
+  if (length == 0) return 0;
+  std::wstring wide(length + 1, L'\0');
+  ::DragQueryFileW(hdrop, index, &wide[0], length + 1);
+  // The system's code page, cut at a character boundary to fit.
+  return FromWide(CodePageOf(TextCode::System), wide.c_str(), text, capacity);
+}
+
+void Win32WindowHost::FinishDrop(DropHandle drop) { ::DragFinish(reinterpret_cast<HDROP>(drop)); }
 
 void Win32WindowHost::PostQuit(int exitCode) { ::PostQuitMessage(exitCode); }
 

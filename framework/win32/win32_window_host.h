@@ -1,7 +1,9 @@
 // The framework's host on Win32: every window and dialog of the program is
 // bound to its object in one static window procedure (WM_NCCREATE's creation
-// parameter, WM_INITDIALOG's lParam, kept in the window's user data), and no
-// exception gets past that procedure into the system.
+// parameter, WM_INITDIALOG's lParam, a page's PROPSHEETPAGE, kept in the
+// window's user data), and no exception gets past that procedure into the
+// system. Property sheets are the system's own, run modeless inside a loop
+// of the host's so that the application's filter sees every message.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +11,8 @@
 #include <string>
 
 #include "framework/window_host.h"
+
+struct tagMSG;
 
 namespace qv {
 
@@ -33,6 +37,9 @@ class Win32DialogControls final : public DialogControls {
   void SetUpDownRange(WindowHandle dialog, int id, int lower, int upper) override;
   void SetUpDownPos(WindowHandle dialog, int id, int position) override;
   int GetUpDownPos(WindowHandle dialog, int id) override;
+  int GetRadioIndex(WindowHandle dialog, int firstId) override;
+  void SetRadioIndex(WindowHandle dialog, int firstId, int index) override;
+  int IdOf(WindowHandle control) override;
 };
 
 class Win32WindowHost final : public WindowHost {
@@ -57,6 +64,9 @@ class Win32WindowHost final : public WindowHost {
   void Invalidate(WindowHandle window) override;
   void RedrawWindow(WindowHandle window) override;
   void CenterWindow(WindowHandle window, WindowHandle alternateOwner) override;
+  void SetTopmost(WindowHandle window) override;
+  void SetWindowText(WindowHandle window, const char* text) override;
+  bool IsChildWindow(WindowHandle window) override;
 
   bool SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) override;
   void KillTimer(WindowHandle window, std::uint32_t id) override;
@@ -72,13 +82,27 @@ class Win32WindowHost final : public WindowHost {
   std::intptr_t DoModal(CDialog& dialog, std::uint32_t templateId, WindowHandle parent) override;
   void EndDialog(WindowHandle dialog, std::intptr_t result) override;
   DialogControls& Controls() override { return controls_; }
+  Status CreateModeless(CDialog& dialog, std::uint32_t templateId, WindowHandle parent) override;
+  std::intptr_t RunPropertySheet(CPropertySheet& sheet, WindowHandle parent) override;
+
+  void DragAcceptFiles(WindowHandle window, bool accept) override;
+  std::uint32_t DropFileCount(DropHandle drop) override;
+  std::size_t DropFileName(DropHandle drop, std::uint32_t index, char* text,
+                           std::size_t capacity) override;
+  void FinishDrop(DropHandle drop) override;
 
   int RunMessageLoop(CWinApp& app) override;
   void PostQuit(int exitCode) override;
   std::uint32_t RegisterWindowMessage(const char* name) override;
 
  private:
+  static void InitCommonControls();
+  // The application's filter, then the dialog manager of each modeless
+  // dialog: true when the message was taken.
+  bool FilterAndDialogs(CWinApp* app, tagMSG& m);
+
   Platform& platform_;
+  std::set<WindowHandle> modeless_;
   Win32DialogControls controls_;
   std::set<std::string> classes_;
 };

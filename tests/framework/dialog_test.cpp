@@ -48,7 +48,10 @@ class Dialogs : public ::testing::Test {
     host.RegisterDialogTemplate(300, {{kNameField, sim::ControlKind::Edit, ""},
                                       {kPortField, sim::ControlKind::Edit, ""},
                                       {kCheckBox, sim::ControlKind::AutoCheckBox, "flag"},
-                                      {kPortUpDown, sim::ControlKind::UpDown, ""}});
+                                      {kPortUpDown, sim::ControlKind::UpDown, ""},
+                                      {2000, sim::ControlKind::Slider, ""},
+                                      {1, sim::ControlKind::PushButton, "OK"},
+                                      {2, sim::ControlKind::PushButton, "Cancel"}});
   }
   void PressOk(WindowHandle window) { host.Click(window, static_cast<int>(kIdOk)); }
 
@@ -101,7 +104,7 @@ TEST_F(Dialogs, ARefusedValueIsReportedFocusedAndKeepsTheDialogOpen) {
   EXPECT_EQ(sim.dialogs.lastTitle, "Test");
 }
 
-TEST_F(Dialogs, TextThatIsNoNumberIsRefusedAndStopsTheRestOfTheExchange) {
+TEST_F(Dialogs, TextThatIsNoNumberIsRefusedWithItsRangeAndStopsTheRestOfTheExchange) {
   host.onDialog = [&](sim::SimWindowHost& h, CDialog& d) {
     const WindowHandle w = d.GetSafeHwnd();
     h.Type(w, kPortField, "2x");
@@ -113,7 +116,7 @@ TEST_F(Dialogs, TextThatIsNoNumberIsRefusedAndStopsTheRestOfTheExchange) {
   EXPECT_EQ(dialog.flag, 0) << "the check box after the bad field was not read";
   const auto boxes = sim.log.Of(sim::EffectKind::MessageBox);
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_STREQ(boxes[0].text, "整数を入力してください。");
+  EXPECT_STREQ(boxes[0].text, "1 から 16 までの整数を入力してください。");
 }
 
 TEST_F(Dialogs, CancelAndCloseLeaveTheMembersAlone) {

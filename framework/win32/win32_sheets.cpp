@@ -1,0 +1,173 @@
+// Property sheets on Win32: the common controls' own sheet (wizard mode
+// included), made modeless and run in a loop of the host's, so that the
+// application's filter and the page holding the focus see every message
+// before the sheet's dialog manager does. The sheet's window is subclassed:
+// the host learns from it which button ended the run, since a modeless sheet
+// reports no result and Wine reports a finished wizard as OK.
+#include <string>
+#include <vector>
+
+#include "framework/win32/win32_window_host.h"
+
+#include "framework/messages.h"
+#include "framework/property_sheet.h"
+#include "framework/win32/win32_procs.h"
+#include "framework/win_app.h"
+#include "platform/win32/code_page.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_api.h"
+
+#include <commctrl.h>
+
+namespace qv {
+
+static_assert(kPsnSetActive == static_cast<std::uint32_t>(PSN_SETACTIVE) &&
+                  kPsnKillActive == static_cast<std::uint32_t>(PSN_KILLACTIVE) &&
+                  kPsnApply == static_cast<std::uint32_t>(PSN_APPLY) &&
+                  kPsnReset == static_cast<std::uint32_t>(PSN_RESET) &&
+                  kPsnWizBack == static_cast<std::uint32_t>(PSN_WIZBACK) &&
+                  kPsnWizNext == static_cast<std::uint32_t>(PSN_WIZNEXT) &&
+                  kPsnWizFinish == static_cast<std::uint32_t>(PSN_WIZFINISH) &&
+                  kPsnQueryCancel == static_cast<std::uint32_t>(PSN_QUERYCANCEL),
+              "sheet notifications must match the system's");
+static_assert(kPsmSetWizButtons == PSM_SETWIZBUTTONS && kPsmPressButton == PSM_PRESSBUTTON &&
+                  kPsmSetCurSel == PSM_SETCURSEL &&
+                  kPsmGetCurrentPageHwnd == PSM_GETCURRENTPAGEHWND,
+              "sheet messages must match the system's");
+static_assert(kPswizbBack == PSWIZB_BACK && kPswizbNext == PSWIZB_NEXT &&
+                  kPswizbFinish == PSWIZB_FINISH && kPswizbDisabledFinish == PSWIZB_DISABLEDFINISH &&
+                  kPshNoApplyNow == PSH_NOAPPLYNOW && kPshWizard == PSH_WIZARD,
+              "sheet flags must match the system's");
+static_assert(kPsbtnBack == PSBTN_BACK && kPsbtnNext == PSBTN_NEXT &&
+                  kPsbtnFinish == PSBTN_FINISH && kPsbtnOk == PSBTN_OK &&
+                  kPsbtnCancel == PSBTN_CANCEL,
+              "sheet buttons must match the system's");
+
+namespace {
+
+constexpr wchar_t kRunProperty[] = L"QvSheetRun";
+
+struct SheetRun {
+  CPropertySheet* sheet = nullptr;
+  WPARAM lastButton = IDCANCEL;
+  std::intptr_t result = kIdCancel;
+  bool ended = false;
+};
+
+// A modeless sheet that has ended has no current page any more.
+void NoteEnd(HWND hwnd, SheetRun& run) {
+  if (run.ended || ::SendMessageW(hwnd, PSM_GETCURRENTPAGEHWND, 0, 0) != 0) return;
+  run.ended = true;
+  if (run.lastButton == IDOK)
+    run.result = kIdOk;
+  else if (run.lastButton == static_cast<WPARAM>(kIdWizFinish))
+    run.result = kIdWizFinish;
+  else
+    run.result = kIdCancel;
+}
+
+LRESULT CALLBACK SheetSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* run = static_cast<SheetRun*>(::GetPropW(hwnd, kRunProperty));
+  const auto original = reinterpret_cast<WNDPROC>(::GetPropW(hwnd, kOriginalProcProperty));
+  if (original == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  if (run == nullptr) return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
+  try {
+    if (message == WM_COMMAND) {
+      const WPARAM id = LOWORD(wParam);
+      if (id == IDOK || id == IDCANCEL || id == static_cast<WPARAM>(kIdWizFinish))
+        run->lastButton = id;
+    } else if ((message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) ||
+               message == WM_CLOSE) {
+      run->lastButton = IDCANCEL;
+    }
+    if (message == WM_NCDESTROY) {
+      ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+      ::RemovePropW(hwnd, kRunProperty);
+      ::RemovePropW(hwnd, kObjectProperty);
+      ::RemovePropW(hwnd, kOriginalProcProperty);
+      run->sheet->HandleFinalMessage();
+      return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
+    }
+    const LRESULT result = run->sheet->WindowProc(message, wParam, lParam);
+    NoteEnd(hwnd, *run);
+    return result;
+  } catch (...) {
+    return 0;
+  }
+}
+
+}  // namespace
+
+std::intptr_t Win32WindowHost::RunPropertySheet(CPropertySheet& sheet, WindowHandle parent) {
+  InitCommonControls();
+  const int count = sheet.GetPageCount();
+  if (count == 0) return -1;
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  std::vector<PROPSHEETPAGEW> pages(static_cast<std::size_t>(count));
+  std::vector<std::wstring> titles(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    CPropertyPage* page = sheet.GetPage(i);
+    PROPSHEETPAGEW& entry = pages[static_cast<std::size_t>(i)];
+    entry.dwSize = sizeof entry;
+    entry.dwFlags = PSP_DEFAULT;
+    entry.hInstance = instance;
+    entry.pszTemplate = MAKEINTRESOURCEW(static_cast<WORD>(page->templateId()));
+    entry.pfnDlgProc = FrameworkPageProc;
+    entry.lParam = reinterpret_cast<LPARAM>(page);
+    if (page->Caption() != nullptr) {
+      titles[static_cast<std::size_t>(i)] = ProgramToWide(page->Caption());
+      entry.dwFlags |= PSP_USETITLE;
+      entry.pszTitle = titles[static_cast<std::size_t>(i)].c_str();
+    }
+  }
+  const std::wstring caption = ProgramToWide(sheet.Title());
+  PROPSHEETHEADERW header{};
+  header.dwSize = sizeof header;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | sheet.m_psh.dwFlags;
+  header.hwndParent = ToHwnd(parent);
+  header.hInstance = instance;
+  header.pszCaption = caption.c_str();
+  header.nPages = static_cast<UINT>(count);
+  header.nStartPage = 0;
+  header.ppsp = pages.data();
+  const INT_PTR made = ::PropertySheetW(&header);
+  if (made == 0 || made == -1) return -1;
+  const HWND hwnd = reinterpret_cast<HWND>(made);
+
+  SheetRun run;
+  run.sheet = &sheet;
+  ::SetPropW(hwnd, kRunProperty, &run);
+  ::SetPropW(hwnd, kObjectProperty, &sheet);
+  const auto original = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SheetSubclassProc)));
+  ::SetPropW(hwnd, kOriginalProcProperty, reinterpret_cast<HANDLE>(original));
+  sheet.BindHandle(FromHwnd(hwnd));
+  sheet.HandleInitDialog();
+
+  // Modal for its owner, as the system's modal sheet would be.
+  const HWND owner = ToHwnd(parent);
+  const bool ownerWasEnabled = owner != nullptr && ::IsWindowEnabled(owner);
+  if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
+  MSG m{};
+  for (NoteEnd(hwnd, run); !run.ended; NoteEnd(hwnd, run)) {
+    const BOOL got = ::GetMessageW(&m, nullptr, 0, 0);
+    if (got == -1) break;
+    if (got == 0) {
+      // A quit request ends the sheet as closing does, then reaches the
+      // outer loop.
+      ::SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
+      ::PostQuitMessage(static_cast<int>(m.wParam));
+      break;
+    }
+    if (FilterAndDialogs(Application(), m)) continue;
+    if (::SendMessageW(hwnd, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&m))) continue;
+    ::TranslateMessage(&m);
+    ::DispatchMessageW(&m);
+  }
+  const std::intptr_t result = run.ended ? run.result : kIdCancel;
+  if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
+  ::DestroyWindow(hwnd);
+  return result;
+}
+
+}  // namespace qv
