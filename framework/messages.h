@@ -24,8 +24,6 @@ inline constexpr std::uint32_t kWsChild = 0x40000000u;
 // Dialog results and the standard buttons' ids.
 inline constexpr std::intptr_t kIdOk = 1;
 inline constexpr std::intptr_t kIdCancel = 2;
-inline constexpr std::intptr_t kIdYes = 6;
-inline constexpr std::intptr_t kIdNo = 7;
 
 // Property sheets: the buttons a wizard shows, the sheet's own button ids
 // (a wizard's DoModal ends with ID_WIZFINISH), the notifications a page gets
