@@ -3,9 +3,11 @@
 
 #include <cctype>
 #include <cstring>
+#include <utility>
 
 #include "platform/constants.h"
 #include "platform/text.h"
+#include "platform/sim/fold_case.h"
 
 namespace qv::sim {
 namespace {
@@ -34,8 +36,7 @@ FileEntry Entry(const char* name, std::uint32_t attributes) {
 }  // namespace
 
 std::string SimFiles::Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
+  return FoldCase(std::move(s));
 }
 
 // Last path separator of `path`; a 0x5C that is the second byte of a

@@ -1,14 +1,15 @@
 // In-memory registry of the simulated platform.
 #include "platform/sim/sim_registry.h"
+#include "platform/sim/fold_case.h"
 
 #include <cctype>
 #include <cstring>
+#include <utility>
 
 namespace qv::sim {
 
 std::string SimRegistry::Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
+  return FoldCase(std::move(s));
 }
 
 std::string SimRegistry::Path(Hive hive, const std::string& key) {

@@ -6,6 +6,7 @@
 
 #include "platform/constants.h"
 #include "platform/text.h"
+#include "platform/sim/fold_case.h"
 
 namespace qv::sim {
 
@@ -47,10 +48,7 @@ void SimShell::DestroyIcon(IconHandle icon) { icons_.erase(icon); }
 
 namespace {
 
-std::string LowerPath(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
+std::string LowerPath(std::string s) { return FoldCase(std::move(s)); }
 
 std::string LinkFile(const char* folder, const char* name) {
   return std::string(folder) + "\\" + name + ".lnk";
