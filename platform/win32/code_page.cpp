@@ -12,16 +12,37 @@ namespace {
 
 int ClampInt(std::size_t n) { return n > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(n); }
 
-// Bytes taken by the first `count` characters of `text` (length bytes) in
-// `codePage`, a double-byte character counting as one.
-std::size_t CharacterPrefix(unsigned codePage, const char* text, std::size_t length,
-                            std::size_t count) {
-  std::size_t i = 0;
-  for (std::size_t c = 0; c < count && i < length; ++c) {
-    const auto byte = static_cast<BYTE>(text[i]);
-    i += (::IsDBCSLeadByteEx(codePage, byte) && i + 1 < length) ? 2 : 1;
+constexpr bool IsUtf8Continuation(BYTE byte) { return (byte & 0xC0) == 0x80; }
+
+// Bytes of the UTF-8 sequence a lead byte opens; a stray continuation byte
+// or an invalid lead stands alone, as the converter replaces it alone.
+std::size_t Utf8SequenceLength(BYTE lead) {
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 1;
+}
+
+// Bytes of the character at text[i] (length bytes in all) in `codePage`.
+std::size_t CharacterLength(unsigned codePage, const char* text, std::size_t i,
+                            std::size_t length) {
+  const auto lead = static_cast<BYTE>(text[i]);
+  // The system's ANSI code page may itself be UTF-8, a choice users can make.
+  if (codePage == CP_ACP) codePage = ::GetACP();
+  if (codePage == CP_UTF8) {
+    std::size_t n = 1;
+    const std::size_t want = Utf8SequenceLength(lead);
+    while (n < want && i + n < length && IsUtf8Continuation(static_cast<BYTE>(text[i + n]))) ++n;
+    return n;
   }
-  return i;
+  return (::IsDBCSLeadByteEx(codePage, lead) && i + 1 < length) ? 2 : 1;
+}
+
+// UTF-16 units of the character of `bytes` bytes at `text`: one in the
+// single- and double-byte code pages, two for UTF-8 beyond the first plane.
+std::size_t WideUnitsOf(unsigned codePage, const char* text, std::size_t bytes) {
+  const int units = ::MultiByteToWideChar(codePage, 0, text, ClampInt(bytes), nullptr, 0);
+  return units > 0 ? static_cast<std::size_t>(units) : 1;
 }
 
 // Same for UTF-16: a surrogate pair stays whole.
@@ -69,15 +90,33 @@ std::size_t ToWide(unsigned codePage, const char* text, wchar_t* out, std::size_
   if (capacity == 0) return 0;
   out[0] = L'\0';
   if (text == nullptr || *text == '\0') return 0;
-  // In the single- and double-byte code pages every character (one or two
-  // bytes) becomes one UTF-16 unit, so the first capacity - 1 characters fit.
+  // Whole characters while their UTF-16 units fit: a character is one to four
+  // bytes and one or two units, depending on the code page.
   const std::size_t length = std::strlen(text);
-  const std::size_t take = CharacterPrefix(codePage, text, length, capacity - 1);
+  std::size_t take = 0;
+  for (std::size_t units = 0; take < length;) {
+    const std::size_t bytes = CharacterLength(codePage, text, take, length);
+    units += WideUnitsOf(codePage, text + take, bytes);
+    if (units > capacity - 1) break;
+    take += bytes;
+  }
+  if (take == 0) return 0;
   const int written =
       ::MultiByteToWideChar(codePage, 0, text, ClampInt(take), out, ClampInt(capacity - 1));
   const std::size_t n = written > 0 ? static_cast<std::size_t>(written) : 0;
   out[n] = L'\0';
   return n;
+}
+
+std::size_t MultiBytePrefixLength(unsigned codePage, const char* text, std::size_t length,
+                                  std::size_t limit) {
+  std::size_t i = 0;
+  while (i < length) {
+    const std::size_t bytes = CharacterLength(codePage, text, i, length);
+    if (i + bytes > limit) break;
+    i += bytes;
+  }
+  return i;
 }
 
 std::size_t FromWide(unsigned codePage, const wchar_t* text, char* out, std::size_t capacity) {

@@ -28,4 +28,10 @@ inline constexpr unsigned kProgramCodePage = 932;
 std::size_t ToWide(unsigned codePage, const char* text, wchar_t* out, std::size_t capacity);
 std::size_t FromWide(unsigned codePage, const wchar_t* text, char* out, std::size_t capacity);
 
+// Length of the longest prefix of `text` (at most `length` bytes) that fits
+// in `limit` bytes and ends on a character boundary of `codePage` (double-byte
+// code pages and UTF-8 alike).
+[[nodiscard]] std::size_t MultiBytePrefixLength(unsigned codePage, const char* text,
+                                                std::size_t length, std::size_t limit);
+
 }  // namespace qv

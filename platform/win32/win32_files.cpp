@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/constants.h"
+#include "platform/win32/code_page.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_api.h"
 
@@ -15,8 +16,12 @@ namespace {
 
 void CopyEntry(const WIN32_FIND_DATAA& data, FileEntry& entry) {
   static_assert(sizeof(entry.name) == sizeof(data.cFileName), "file names share the system's limit");
-  std::memcpy(entry.name, data.cFileName, sizeof(entry.name));
-  entry.name[sizeof(entry.name) - 1] = '\0';
+  // The system fills the whole array when a long name does not fit its ANSI
+  // form, possibly ending inside a character: cut at a character boundary.
+  const std::size_t length = ::strnlen(data.cFileName, sizeof(data.cFileName));
+  const std::size_t kept = MultiBytePrefixLength(CP_ACP, data.cFileName, length, sizeof(entry.name) - 1);
+  std::memcpy(entry.name, data.cFileName, kept);
+  entry.name[kept] = '\0';
   entry.attributes = data.dwFileAttributes;
 }
 

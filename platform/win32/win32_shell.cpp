@@ -1,4 +1,4 @@
-// Shell_NotifyIconA, ShellExecuteA, LoadImageW, the special folders, shell
+// Shell_NotifyIconW, ShellExecuteA, LoadImageW, the special folders, shell
 // links and SHBrowseForFolderW behind the Shell port.
 #include "platform/win32/win32_shell.h"
 
@@ -17,24 +17,28 @@ namespace qv {
 
 // The first form of the record: every shell version takes it. Its size is
 // 88 bytes only on 32-bit Windows; pointers are wider on 64-bit.
+// The tip is the program's own text: given to the wide form, so that it
+// reads right whatever the system's code page.
 #if defined(_M_IX86) || defined(__i386__)
-static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "first notification record is 88 bytes");
+static_assert(NOTIFYICONDATAW_V1_SIZE == 152, "first notification record is 152 bytes");
 #endif
 
 bool Win32Shell::NotifyIcon(NotifyOp op, const NotifyIconRecord& record) {
-  NOTIFYICONDATAA data{};
-  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
   data.hWnd = ToHwnd(record.window);
   data.uID = record.id;
   data.uFlags = record.flags;
   data.uCallbackMessage = record.callbackMessage;
   data.hIcon = ToHicon(record.icon);
-  std::memcpy(data.szTip, record.tip, sizeof(record.tip));
-  data.szTip[sizeof(record.tip) - 1] = '\0';
+  char tip[sizeof(record.tip)];
+  CopyText(tip, sizeof(tip), record.tip, ::strnlen(record.tip, sizeof(record.tip)));
+  // The first form of the record holds 64 units of tip.
+  ToWide(kProgramCodePage, tip, data.szTip, 64);
   DWORD message = NIM_ADD;
   if (op == NotifyOp::Modify) message = NIM_MODIFY;
   if (op == NotifyOp::Delete) message = NIM_DELETE;
-  return ::Shell_NotifyIconA(message, &data) != FALSE;
+  return ::Shell_NotifyIconW(message, &data) != FALSE;
 }
 
 std::intptr_t Win32Shell::Open(WindowHandle owner, const char* file, std::int32_t showCommand) {
