@@ -51,12 +51,16 @@ struct SheetRun {
   CPropertySheet* sheet = nullptr;
   WPARAM lastButton = IDCANCEL;
   std::intptr_t result = kIdCancel;
+  bool buttonSeen = false;
   bool ended = false;
 };
 
-// A modeless sheet that has ended has no current page any more.
+// A modeless sheet that has ended has no current page any more. Asked only
+// between messages, after a button that ends it: while a page is being
+// changed the sheet answers none as well.
 void NoteEnd(HWND hwnd, SheetRun& run) {
-  if (run.ended || ::SendMessageW(hwnd, PSM_GETCURRENTPAGEHWND, 0, 0) != 0) return;
+  if (run.ended || (!run.buttonSeen && ::IsWindow(hwnd))) return;
+  if (::IsWindow(hwnd) && ::SendMessageW(hwnd, PSM_GETCURRENTPAGEHWND, 0, 0) != 0) return;
   run.ended = true;
   if (run.lastButton == IDOK)
     run.result = kIdOk;
@@ -74,11 +78,21 @@ LRESULT CALLBACK SheetSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
   try {
     if (message == WM_COMMAND) {
       const WPARAM id = LOWORD(wParam);
-      if (id == IDOK || id == IDCANCEL || id == static_cast<WPARAM>(kIdWizFinish))
+      if (id == IDOK || id == IDCANCEL || id == static_cast<WPARAM>(kIdWizFinish)) {
         run->lastButton = id;
+        run->buttonSeen = true;
+      }
+    } else if (message == PSM_PRESSBUTTON &&
+               (wParam == PSBTN_OK || wParam == PSBTN_CANCEL || wParam == PSBTN_FINISH)) {
+      // Wine presses these without a WM_COMMAND of their own.
+      run->lastButton = wParam == PSBTN_OK       ? IDOK
+                        : wParam == PSBTN_CANCEL ? IDCANCEL
+                                                 : static_cast<WPARAM>(kIdWizFinish);
+      run->buttonSeen = true;
     } else if ((message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) ||
                message == WM_CLOSE) {
       run->lastButton = IDCANCEL;
+      run->buttonSeen = true;
     }
     if (message == WM_NCDESTROY) {
       ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
@@ -88,9 +102,7 @@ LRESULT CALLBACK SheetSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
       run->sheet->HandleFinalMessage();
       return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
     }
-    const LRESULT result = run->sheet->WindowProc(message, wParam, lParam);
-    NoteEnd(hwnd, *run);
-    return result;
+    return run->sheet->WindowProc(message, wParam, lParam);
   } catch (...) {
     return 0;
   }

@@ -1,0 +1,165 @@
+// The framework's property sheet on the system's own sheet, driven by
+// messages from a helper thread: a refused number keeps its page (with the
+// range message, during which a key reaches the application's filter once,
+// through the hook of the message box's loop), OK reaches the shown page
+// only, and a wizard moves on with Next and ends with Finish as its own
+// result. Pictures of the sheet and of the wizard's second page go to the
+// artefacts.
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "framework/data_exchange.h"
+#include "framework/messages.h"
+#include "framework/property_sheet.h"
+#include "framework/win32/win32_window_host.h"
+#include "framework/win_app.h"
+#include "platform/win32/win32_platform.h"
+#include "tests/wine/check.h"
+#include "tests/wine/e2e/e2e_support.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr WPARAM kFilteredKey = 'Q';
+
+class FilterApp final : public qv::CWinApp {
+ public:
+  using CWinApp::CWinApp;
+  std::atomic<int> filteredKeys{0};
+
+ protected:
+  bool PreTranslateAppMessage(qv::Msg& msg) override {
+    if (msg.message != WM_KEYDOWN || msg.wParam != kFilteredKey) return false;
+    ++filteredKeys;
+    return true;
+  }
+};
+
+class Page final : public qv::CPropertyPage {
+ public:
+  Page(qv::WindowHost& host, std::uint32_t templateId) : CPropertyPage(host, templateId) {}
+  std::int32_t number = 5;
+  char name[64] = "pad";
+  std::uint32_t wizardButtons = 0;
+  int okCalls = 0;
+
+  void OnOK() override { ++okCalls; }
+  bool OnSetActive() override {
+    if (wizardButtons != 0) GetSheet()->SetWizardButtons(wizardButtons);
+    return CPropertyPage::OnSetActive();
+  }
+
+ protected:
+  void DoDataExchange(qv::CDataExchange& dx) override {
+    if (templateId() == 601) {
+      qv::DDX_Text(dx, 1001, number);
+      qv::DDV_MinMaxInt(dx, number, 1, 9);
+    } else {
+      qv::DDX_Text(dx, 1003, name);
+    }
+  }
+};
+
+HWND WaitForTopLevel(const wchar_t* title) {
+  HWND found = nullptr;
+  qv::e2e::WaitUntil([&] { return (found = ::FindWindowW(nullptr, title)) != nullptr; }, 10000);
+  return found;
+}
+
+HWND CurrentPage(HWND sheet) {
+  return reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+void Picture(HWND window, const char* name) {
+  RECT area{};
+  ::GetWindowRect(window, &area);
+  CHECK(qv::e2e::SaveBmp(qv::e2e::CaptureScreen(area), qv::e2e::ArtifactFile(name)));
+}
+
+struct Rig {
+  qv::Win32Platform win32;
+  qv::Win32WindowHost host{win32.platform()};
+  FilterApp app{host, "SheetTest"};
+};
+
+TEST_CASE(a_refused_number_keeps_its_page_and_ok_reaches_the_shown_page_only) {
+  Rig rig;
+  Page numbers(rig.host, 601);
+  Page names(rig.host, 602);
+  qv::CPropertySheet sheet(rig.host, "シートの試験");
+  sheet.m_psh.dwFlags |= qv::kPshNoApplyNow;
+  sheet.AddPage(&numbers);
+  sheet.AddPage(&names);
+  std::atomic<bool> stayed{false}, boxSeen{false}, keyTakenOnce{false};
+  std::thread user([&] {
+    HWND window = WaitForTopLevel(L"シートの試験");
+    if (!window) return;
+    HWND first = CurrentPage(window);
+    ::SetDlgItemTextW(first, 1001, L"000000000000000000000000000000000000000000000000000000000000000000012");
+    ::PostMessageW(window, PSM_SETCURSEL, 1, 0);
+    HWND box = WaitForTopLevel(L"SheetTest");
+    boxSeen = box != nullptr;
+    if (box) {
+      wchar_t text[80] = {};
+      ::GetDlgItemTextW(box, 0xFFFF, text, 80);
+      boxSeen = std::wstring(text) == L"1 から 9 までの整数を入力してください。";
+      ::PostMessageW(::GetDlgItem(box, IDOK), WM_KEYDOWN, kFilteredKey, 1);
+      qv::e2e::WaitUntil([&] { return rig.app.filteredKeys.load() > 0; }, 5000);
+      ::Sleep(200);
+      keyTakenOnce = rig.app.filteredKeys.load() == 1;
+      ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+      qv::e2e::WaitUntil([&] { return !::IsWindow(box); }, 5000);
+    }
+    stayed = CurrentPage(window) == first;
+    ::SetDlgItemTextW(first, 1001, L" 7 ");
+    Picture(window, "sheet_page.bmp");
+    ::PostMessageW(window, PSM_PRESSBUTTON, PSBTN_OK, 0);
+  });
+  const std::intptr_t result = sheet.DoModal();
+  user.join();
+  CHECK_EQ(result, qv::kIdOk);
+  CHECK(boxSeen.load());
+  CHECK(keyTakenOnce.load());
+  CHECK(stayed.load());
+  CHECK_EQ(numbers.number, 7);
+  CHECK_EQ(numbers.okCalls, 1);
+  CHECK_EQ(names.okCalls, 0);
+  CHECK(!names.WasShown());
+}
+
+TEST_CASE(a_wizard_goes_on_with_next_and_ends_with_finish) {
+  Rig rig;
+  Page licence(rig.host, 601);
+  Page folder(rig.host, 602);
+  licence.wizardButtons = qv::kPswizbNext;
+  folder.wizardButtons = qv::kPswizbBack | qv::kPswizbFinish;
+  qv::CPropertySheet sheet(rig.host);
+  sheet.SetWizardMode();
+  sheet.AddPage(&licence);
+  sheet.AddPage(&folder);
+  std::atomic<bool> moved{false};
+  std::thread user([&] {
+    HWND window = WaitForTopLevel(L"数値");
+    if (!window) return;
+    HWND first = CurrentPage(window);
+    ::PostMessageW(window, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+    qv::e2e::WaitUntil([&] { return CurrentPage(window) != first; }, 5000);
+    HWND second = CurrentPage(window);
+    moved = second != nullptr && second != first;
+    ::SetDlgItemTextW(second, 1003, L"D:\\Tools");
+    Picture(window, "wizard_second_page.bmp");
+    ::PostMessageW(window, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
+  });
+  const std::intptr_t result = sheet.DoModal();
+  user.join();
+  CHECK(moved.load());
+  CHECK_EQ(result, qv::kIdWizFinish);
+  CHECK_EQ(std::string(folder.name), std::string("D:\\Tools"));
+}
+
+}  // namespace
+
+RUN_TESTS()
