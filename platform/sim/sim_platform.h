@@ -30,7 +30,7 @@ struct SimPlatform {
   SimMenus menus{log};
   SimFiles files;
   SimShell shell{log, files};
-  SimRegistry registry{log};
+  SimRegistry registry;
   SimProcess process;
   SimDialogs dialogs{log};
 

@@ -10,14 +10,11 @@
 #include <vector>
 
 #include "platform/registry.h"
-#include "platform/sim/sim_log.h"
 
 namespace qv::sim {
 
 class SimRegistry final : public Registry {
  public:
-  explicit SimRegistry(Log& log) : log_(log) {}
-
   Status KeyExists(Hive hive, const char* key) override;
   Status QueryValue(Hive hive, const char* key, const char* name, RegType& type, void* data,
                     std::size_t capacity, std::size_t& size) override;
@@ -60,7 +57,6 @@ class SimRegistry final : public Registry {
   static std::string Path(Hive hive, const std::string& key);
   const Value* Find(Hive hive, const std::string& key, const std::string& name) const;
   bool Refused(Hive hive, const std::string& key) const { return refused_.count(Path(hive, key)) != 0; }
-  Log& log_;
   std::map<std::string, Key> keys_;  // by lower-case "hive\key"
   std::set<std::string> refused_;
 };

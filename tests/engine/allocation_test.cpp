@@ -1,94 +1,16 @@
-// Polling ticks allocate nothing: the global allocation functions are
-// replaced by counting ones for this test program, counting only while a
-// test has switched counting on around the ticks.
-#include <atomic>
+// Polling ticks allocate nothing: the test program counts allocations
+// (counting_allocator.cpp) while a test has switched counting on around
+// the ticks.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <new>
 
 #include <gtest/gtest.h>
 
+#include "tests/engine/counting_allocator.h"
 #include "tests/engine/engine_rig.h"
-
-namespace {
-
-std::atomic<bool> gCounting{false};
-std::atomic<long> gAllocations{0};
-
-void* Allocate(std::size_t size) {
-  if (gCounting.load(std::memory_order_relaxed)) gAllocations.fetch_add(1);
-  void* p = std::malloc(size ? size : 1);
-  return p;
-}
-
-// Over-aligned blocks keep the malloc'd pointer just below the aligned one.
-void* AllocateAligned(std::size_t size, std::size_t alignment) {
-  if (gCounting.load(std::memory_order_relaxed)) gAllocations.fetch_add(1);
-  if (alignment < sizeof(void*)) alignment = sizeof(void*);
-  void* raw = std::malloc(size + alignment + sizeof(void*));
-  if (!raw) return nullptr;
-  const std::uintptr_t start = reinterpret_cast<std::uintptr_t>(raw) + sizeof(void*);
-  const std::uintptr_t aligned = (start + alignment - 1) & ~(static_cast<std::uintptr_t>(alignment) - 1);
-  reinterpret_cast<void**>(aligned)[-1] = raw;
-  return reinterpret_cast<void*>(aligned);
-}
-
-void FreeAligned(void* p) {
-  if (p) std::free(reinterpret_cast<void**>(p)[-1]);
-}
-
-}  // namespace
-
-// Out of memory ends the test program: the project builds without exceptions.
-void* operator new(std::size_t size) {
-  void* p = Allocate(size);
-  if (!p) std::abort();
-  return p;
-}
-void* operator new[](std::size_t size) { return operator new(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void* operator new(std::size_t size, std::align_val_t al) {
-  void* p = AllocateAligned(size, static_cast<std::size_t>(al));
-  if (!p) std::abort();
-  return p;
-}
-void* operator new[](std::size_t size, std::align_val_t al) { return operator new(size, al); }
-void* operator new(std::size_t size, std::align_val_t al, const std::nothrow_t&) noexcept {
-  return AllocateAligned(size, static_cast<std::size_t>(al));
-}
-void* operator new[](std::size_t size, std::align_val_t al, const std::nothrow_t&) noexcept {
-  return AllocateAligned(size, static_cast<std::size_t>(al));
-}
-
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete(void* p, std::align_val_t) noexcept { FreeAligned(p); }
-void operator delete[](void* p, std::align_val_t) noexcept { FreeAligned(p); }
-void operator delete(void* p, std::size_t, std::align_val_t) noexcept { FreeAligned(p); }
-void operator delete[](void* p, std::size_t, std::align_val_t) noexcept { FreeAligned(p); }
-void operator delete(void* p, std::align_val_t, const std::nothrow_t&) noexcept { FreeAligned(p); }
-void operator delete[](void* p, std::align_val_t, const std::nothrow_t&) noexcept {
-  FreeAligned(p);
-}
 
 namespace qv::test {
 namespace {
-
-// Counts the allocations made while `run` runs.
-template <typename Run>
-long AllocationsDuring(Run run) {
-  gAllocations.store(0);
-  gCounting.store(true);
-  run();
-  gCounting.store(false);
-  return gAllocations.load();
-}
 
 TEST(TickAllocation, CountingSeesAnAllocation) {
   // Kept in a volatile so that the pair cannot be optimised away.

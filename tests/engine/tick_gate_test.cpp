@@ -13,7 +13,7 @@
 namespace qv::test {
 namespace {
 
-TEST(TickGate, ClosedGateKeepsTicksOutOnceIdle) {
+TEST(TickGateThreads, ClosedGateKeepsTicksOutOnceIdle) {
   for (int round = 0; round < 20; ++round) {
     TickGate gate;
     gate.Open();
@@ -64,7 +64,7 @@ TEST(TickGate, ClosedBeforeOpeningLetsNothingIn) {
   EXPECT_FALSE(gate.Inside());
 }
 
-TEST(TickGate, TwoConcurrentEntersNeverBothSucceed) {
+TEST(TickGateThreads, TwoConcurrentEntersNeverBothSucceed) {
   TickGate gate;
   gate.Open();
   std::atomic<int> inside{0};
@@ -102,7 +102,7 @@ TEST(TickGate, SecondEnterWhileInsideIsRefused) {
   gate.Leave();
 }
 
-TEST(TimerSlot, ATimerStoppedWhileItIsMadeIsKilledExactlyOnce) {
+TEST(TimerSlotThreads, ATimerStoppedWhileItIsMadeIsKilledExactlyOnce) {
   constexpr std::uint32_t kId = 7;
   for (int round = 0; round < 2000; ++round) {
     TimerSlot slot;

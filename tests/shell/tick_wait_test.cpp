@@ -28,7 +28,7 @@ void HoldTheBox() {
   while (!gBoxAnswered.load()) std::this_thread::yield();
 }
 
-class TickHeldByTheBox : public ::testing::Test {
+class TickHeldByTheBoxThreads : public ::testing::Test {
  protected:
   void SetUp() override {
     gBoxShown.store(false);
@@ -67,7 +67,7 @@ class TickHeldByTheBox : public ::testing::Test {
   int turns = 0;
 };
 
-TEST_F(TickHeldByTheBox, TheBoxIsTheProgramsOwnWarning) {
+TEST_F(TickHeldByTheBoxThreads, TheBoxIsTheProgramsOwnWarning) {
   const auto boxes = rig.sim.log.Of(sim::EffectKind::MessageBox);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_STREQ(boxes[0].text, "アプリケーションの起動に失敗しました。");
@@ -76,7 +76,7 @@ TEST_F(TickHeldByTheBox, TheBoxIsTheProgramsOwnWarning) {
   EXPECT_EQ(rig.sim.dialogs.lastTitle, "Quorvantix");
 }
 
-TEST_F(TickHeldByTheBox, APauseKeepsTheIconAndItsMenuAnsweringUntilTheBoxIsAnswered) {
+TEST_F(TickHeldByTheBoxThreads, APauseKeepsTheIconAndItsMenuAnsweringUntilTheBoxIsAnswered) {
   bool menuOpened = false;
   WhileWaiting([&](int turn) {
     if (turn == 0) rig.DoubleClick();  // again, while the pause waits
@@ -96,7 +96,7 @@ TEST_F(TickHeldByTheBox, APauseKeepsTheIconAndItsMenuAnsweringUntilTheBoxIsAnswe
   EXPECT_EQ(rig.sim.timer.LiveCount(), 0);
 }
 
-TEST_F(TickHeldByTheBox, AnExitAskedForWhileAPauseWaitsEndsTheProgramOnceTheBoxIsAnswered) {
+TEST_F(TickHeldByTheBoxThreads, AnExitAskedForWhileAPauseWaitsEndsTheProgramOnceTheBoxIsAnswered) {
   bool iconWhileHeld = false;
   WhileWaiting([&](int turn) {
     if (turn == 0) rig.sim.windows.PostMessage(rig.frameWindow(), kWmCommand, ID_APP_EXIT, 0);
@@ -133,7 +133,7 @@ TEST(SessionEnd, LogOffEndsTheProgramAsExitDoesBeforeTheSystemIsAnswered) {
   EXPECT_TRUE(rig.host.quitPosted);
 }
 
-TEST_F(TickHeldByTheBox, TheEndOfTheSessionWhileAPauseWaitsEndsTheProgramOnceTheBoxIsAnswered) {
+TEST_F(TickHeldByTheBoxThreads, TheEndOfTheSessionWhileAPauseWaitsEndsTheProgramOnceTheBoxIsAnswered) {
   WhileWaiting([&](int turn) {
     if (turn == 0) {
       rig.sim.windows.SendMessage(rig.frameWindow(), kWmEndSession, 1, 0);
