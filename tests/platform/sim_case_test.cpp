@@ -6,15 +6,13 @@
 #include <string>
 
 #include "platform/sim/sim_files.h"
-#include "platform/sim/sim_log.h"
 #include "platform/sim/sim_registry.h"
 
 namespace qv::sim {
 namespace {
 
 TEST(SimCaseFolding, RegistryKeepsDoubleByteNamesApartAndFoldsLetters) {
-  Log log;
-  SimRegistry registry(log);
+  SimRegistry registry;
   registry.PutString(Hive::CurrentUser, "Software\\ア", "Name", "first");
   registry.PutString(Hive::CurrentUser, "Software\\ヂ", "Name", "second");
   EXPECT_EQ(registry.String(Hive::CurrentUser, "SOFTWARE\\ア", "name"), "first");
