@@ -15,6 +15,7 @@
 #   QV_XDISPLAY       X display: ":77" by default, a shared Xvfb started when
 #                     it is not running; "host" uses $DISPLAY as it is
 #   QV_WINE_KEEP=1    leave the prefix's programs running afterwards
+#   QV_WINEDEBUG      Wine's debug channels instead of none (+winhelp,err)
 #   QV_WINE_LOCALE    the locale instead of C: C.UTF-8 keeps the code page
 #                     1252 but lets Wine name host files outside ASCII,
 #                     which in the C locale it cannot (links with Japanese
@@ -46,7 +47,7 @@ fi
 export WINEPREFIX=$prefix
 export WINEARCH=win64
 export WINELOADER=$wine
-export WINEDEBUG=-all
+export WINEDEBUG=${QV_WINEDEBUG:--all}
 # No mono or gecko install dialogs: the programs need neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_ALL=${QV_WINE_LOCALE:-C}
