@@ -25,6 +25,10 @@ inline constexpr std::uint32_t kWsChild = 0x40000000u;
 inline constexpr std::intptr_t kIdOk = 1;
 inline constexpr std::intptr_t kIdCancel = 2;
 
+// Control messages that a dialog sends its edit fields and progress bars.
+inline constexpr std::uint32_t kEmLimitText = 0x00C5;
+inline constexpr std::uint32_t kPbmSetPos = kWmUser + 2;
+
 // Property sheets: the buttons a wizard shows, the sheet's own button ids
 // (a wizard's DoModal ends with ID_WIZFINISH), the notifications a page gets
 // and the messages a page sends its sheet.

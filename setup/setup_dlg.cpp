@@ -2,7 +2,11 @@
 #include "setup/setup_dlg.h"
 
 #include "platform/constants.h"
+#include "setup/confirm_uninstall.h"
+#include "setup/install_wizard.h"
+#include "setup/progress_dlg.h"
 #include "setup/resource_ids.h"
+#include "setup/setup_context.h"
 
 namespace qv {
 
@@ -19,6 +23,28 @@ bool CSetupDlg::OnInitDialog() {
   SendMessage(kWmSetIcon, kIconBig, static_cast<LParam>(largeIcon_->get()));
   SendMessage(kWmSetIcon, kIconSmall, static_cast<LParam>(smallIcon_->get()));
   return focus;
+}
+
+bool CSetupDlg::DispatchOwnCommands(std::uint32_t id, std::uint32_t code, void* extra,
+                                    CmdHandlerInfo* handlerInfo) {
+  static constexpr CommandMapEntry<CSetupDlg> kCommands[] = {
+      OnCommandEntry(IDC_INSTALL, &CSetupDlg::OnInstall),
+      OnCommandEntry(IDC_UNINSTALL, &CSetupDlg::OnUninstall),
+  };
+  if (DispatchCommandMap(*this, kCommands, id, code, extra, handlerInfo)) return true;
+  return CDialog::DispatchOwnCommands(id, code, extra, handlerInfo);
+}
+
+void CSetupDlg::OnInstall() {
+  CProgressDlg progress(host(), this);
+  SetupContext setup{platform(), progress, GetSafeHwnd(), title_};
+  RunInstallWizard(setup, host(), this);
+}
+
+void CSetupDlg::OnUninstall() {
+  CProgressDlg progress(host(), this);
+  SetupContext setup{platform(), progress, GetSafeHwnd(), title_};
+  ConfirmUninstall(setup);
 }
 
 }  // namespace qv

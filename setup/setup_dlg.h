@@ -1,5 +1,6 @@
 // The setup program's main dialog (template 102): Install, Uninstall and
-// Exit. It stays open after an operation, so that the user can go on.
+// Exit. It stays open after an operation, so that the user can go on. Each
+// operation gets a progress dialog of its own, owned by this one.
 #pragma once
 
 #include <memory>
@@ -17,8 +18,13 @@ class CSetupDlg final : public CDialog {
 
  protected:
   bool OnInitDialog() override;
+  bool DispatchOwnCommands(std::uint32_t id, std::uint32_t code, void* extra,
+                           CmdHandlerInfo* handlerInfo) override;
 
  private:
+  void OnInstall();
+  void OnUninstall();
+
   std::string title_;
   std::unique_ptr<ProgramIcon> largeIcon_;
   std::unique_ptr<ProgramIcon> smallIcon_;

@@ -35,6 +35,10 @@ STYLES = {
     "UDS_HORZ": 0x40, "UDS_NOTHOUSANDS": 0x80, "PBS_SMOOTH": 1,
 }
 
+# The standard buttons' ids, which scripts take from <windows.h>.
+SYSTEM_IDS = {"IDOK": 1, "IDCANCEL": 2, "IDABORT": 3, "IDRETRY": 4, "IDIGNORE": 5,
+              "IDYES": 6, "IDNO": 7}
+
 # Statement: (kind, default style, whether it has a text).
 STATEMENTS = {
     "LTEXT": ("Static", 0x00020000, True), "RTEXT": ("Static", 0x00020002, True),
@@ -81,6 +85,8 @@ def number(token, numbers, depth=0):
         return int(token.rstrip("L"), 0)
     if token in STYLES:
         return STYLES[token]
+    if token in SYSTEM_IDS:
+        return SYSTEM_IDS[token]
     if token in numbers and depth < 10:
         return expression(numbers[token], numbers, depth + 1)
     raise RcError(f"cannot resolve '{token}'")

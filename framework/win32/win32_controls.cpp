@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "framework/win32/win32_window_host.h"
+
+#include "framework/messages.h"
 #include "platform/win32/code_page.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_api.h"
@@ -11,6 +13,10 @@
 #include <commctrl.h>
 
 namespace qv {
+
+static_assert(kEmLimitText == EM_LIMITTEXT && kPbmSetPos == PBM_SETPOS,
+              "control messages must match the system's");
+
 namespace {
 
 LRESULT SendItem(WindowHandle dialog, int id, UINT message, WPARAM wParam, LPARAM lParam) {

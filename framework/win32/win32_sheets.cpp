@@ -143,7 +143,11 @@ std::intptr_t Win32WindowHost::RunPropertySheet(CPropertySheet& sheet, WindowHan
   header.nStartPage = 0;
   header.ppsp = pages.data();
   const INT_PTR made = ::PropertySheetW(&header);
-  if (made == 0 || made == -1) return -1;
+  if (made == 0 || made == -1) {
+    // A page may have bound the sheet to a window that is gone again.
+    sheet.BindHandle(0);
+    return -1;
+  }
   const HWND hwnd = reinterpret_cast<HWND>(made);
 
   SheetRun run;

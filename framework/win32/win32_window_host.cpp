@@ -8,6 +8,7 @@
 #include "framework/dialog.h"
 #include "framework/message_map.h"
 #include "framework/property_page.h"
+#include "framework/property_sheet.h"
 #include "framework/win32/win32_procs.h"
 #include "framework/win_app.h"
 #include "framework/wnd.h"
@@ -165,6 +166,12 @@ INT_PTR CALLBACK FrameworkPageProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
   if (message == WM_INITDIALOG && lParam != 0) {
     page = reinterpret_cast<CPropertyPage*>(reinterpret_cast<const PROPSHEETPAGEW*>(lParam)->lParam);
     if (page != nullptr) page->MarkShown(true);
+    // The system makes the first page, and activates it, inside
+    // PropertySheetW, before the host has the sheet's window: the sheet
+    // learns it here, so that what the page sends the sheet on its first
+    // activation (its wizard buttons) reaches it.
+    CPropertySheet* sheet = page != nullptr ? page->GetSheet() : nullptr;
+    if (sheet != nullptr && sheet->GetSafeHwnd() == 0) sheet->BindHandle(FromHwnd(::GetParent(hwnd)));
   }
   return DialogProcFor(hwnd, message, wParam, lParam, page);
 }

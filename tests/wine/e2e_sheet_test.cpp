@@ -160,6 +160,34 @@ TEST_CASE(a_wizard_goes_on_with_next_and_ends_with_finish) {
   CHECK_EQ(std::string(folder.name), std::string("D:\\Tools"));
 }
 
+// The first page is made and activated inside the system's PropertySheetW,
+// before the host hands the sheet its window: the buttons it asks for then
+// must still arrive.
+TEST_CASE(the_buttons_a_wizard_page_asks_for_on_its_first_activation_are_shown) {
+  Rig rig;
+  Page only(rig.host, 601);
+  only.wizardButtons = qv::kPswizbBack | qv::kPswizbFinish;
+  qv::CPropertySheet sheet(rig.host);
+  sheet.SetWizardMode();
+  sheet.AddPage(&only);
+  std::atomic<bool> finishShown{false}, nextHidden{false};
+  std::thread user([&] {
+    HWND window = WaitForTopLevel(L"数値");
+    if (!window) return;
+    HWND finish = ::GetDlgItem(window, static_cast<int>(qv::kIdWizFinish));
+    HWND next = ::GetDlgItem(window, static_cast<int>(qv::kIdWizNext));
+    qv::e2e::WaitUntil([&] { return finish != nullptr && ::IsWindowVisible(finish); }, 3000);
+    finishShown = finish != nullptr && ::IsWindowVisible(finish) && ::IsWindowEnabled(finish);
+    nextHidden = next == nullptr || !::IsWindowVisible(next);
+    ::PostMessageW(window, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
+  });
+  const std::intptr_t result = sheet.DoModal();
+  user.join();
+  CHECK(finishShown.load());
+  CHECK(nextHidden.load());
+  CHECK_EQ(result, qv::kIdWizFinish);
+}
+
 }  // namespace
 
 RUN_TESTS()
