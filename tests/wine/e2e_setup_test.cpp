@@ -1,6 +1,7 @@
-// End to end under Wine: setup.exe started from a distribution folder that
-// holds it and the product's five files, from another current folder; its
-// main dialog, its resources, and the install and uninstall it runs.
+// End to end under Wine: setup.exe started from a distribution folder, a
+// copy of the distribution archive as the package's check unpacked it, from
+// another current folder; its main dialog, its resources, and the install
+// and uninstall it runs.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -13,26 +14,28 @@ namespace {
 
 using qv::e2e::ChildProcess;
 
-const char* const kProductFiles[] = {"Quorvantix.exe", "QUORVNTX.hlp", "QUORVNTX.cnt", "ReadMe.txt",
-                                     "license.txt"};
 const wchar_t kMainTitle[] = L"QuorvantixのSETUP";
 
-std::string FolderOf(const std::string& file) { return file.substr(0, file.rfind('\\')); }
-
-// A fresh distribution folder: setup.exe and the product's files beside it.
+// A fresh distribution folder: every file the unpacked archive holds.
 struct Distribution {
   std::string folder = qv::e2e::TempFile("dist");
   std::string setup = folder + "\\setup.exe";
+  std::vector<std::string> names;
   Distribution() {
     ::CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string built = FolderOf(qv::e2e::SetupProgram());
-    ::CopyFileA(qv::e2e::SetupProgram().c_str(), setup.c_str(), FALSE);
-    for (const char* name : kProductFiles)
-      ::CopyFileA((built + "\\" + name).c_str(), (folder + "\\" + name).c_str(), FALSE);
+    const std::string unpacked = qv::e2e::UnpackedDistribution();
+    WIN32_FIND_DATAA found{};
+    const qv::FindHandle search(::FindFirstFileA((unpacked + "\\*").c_str(), &found));
+    if (!search) return;
+    do {
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+      names.push_back(found.cFileName);
+      ::CopyFileA((unpacked + "\\" + found.cFileName).c_str(), (folder + "\\" + found.cFileName).c_str(),
+                  FALSE);
+    } while (::FindNextFileA(search.get(), &found));
   }
   ~Distribution() {
-    for (const char* name : kProductFiles) ::DeleteFileA((folder + "\\" + name).c_str());
-    ::DeleteFileA(setup.c_str());
+    for (const std::string& name : names) ::DeleteFileA((folder + "\\" + name).c_str());
     ::RemoveDirectoryA(folder.c_str());
   }
 };

@@ -35,6 +35,7 @@ std::string ProbeProgram() { return WindowsPath(QV_E2E_PROBE); }
 std::string MarkerProgram() { return WindowsPath(QV_E2E_MARKER); }
 std::string ResidentProgram() { return WindowsPath(QV_E2E_RESIDENT); }
 std::string SetupProgram() { return WindowsPath(QV_E2E_SETUP); }
+std::string UnpackedDistribution() { return WindowsPath(QV_E2E_DISTRIBUTION); }
 
 std::string TempFile(const char* name) {
   char stem[64];

@@ -20,6 +20,8 @@ std::string ProbeProgram();
 std::string MarkerProgram();
 std::string ResidentProgram();
 std::string SetupProgram();
+// The distribution archive as the package's check unpacked it.
+std::string UnpackedDistribution();
 
 // A file name in the temporary folder, unique to this process.
 std::string TempFile(const char* name);
