@@ -1,6 +1,8 @@
 // The progress dialog: every update goes straight to its controls.
 #include "setup/progress_dlg.h"
 
+#include <initializer_list>
+
 #include "framework/messages.h"
 #include "setup/resource_ids.h"
 
@@ -31,6 +33,13 @@ void CProgressDlg::SetMessage(const char* text) {
 
 void CProgressDlg::Close() { DestroyWindow(); }
 
-void CProgressDlg::PaintNow() { RedrawWindow(); }
+// The dialog first, then its controls over it.
+void CProgressDlg::PaintNow() {
+  UpdateWindow();
+  for (const int id : {IDC_PROGRESS_TEXT, IDC_PROGRESS_BAR}) {
+    const WindowHandle control = controls().ControlWindow(GetSafeHwnd(), id);
+    if (control != 0) host().UpdateWindow(control);
+  }
+}
 
 }  // namespace qv
