@@ -16,29 +16,7 @@ using qv::e2e::ChildProcess;
 
 const wchar_t kMainTitle[] = L"QuorvantixのSETUP";
 
-// A fresh distribution folder: every file the unpacked archive holds.
-struct Distribution {
-  std::string folder = qv::e2e::TempFile("dist");
-  std::string setup = folder + "\\setup.exe";
-  std::vector<std::string> names;
-  Distribution() {
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string unpacked = qv::e2e::UnpackedDistribution();
-    WIN32_FIND_DATAA found{};
-    const qv::FindHandle search(::FindFirstFileA((unpacked + "\\*").c_str(), &found));
-    if (!search) return;
-    do {
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-      names.push_back(found.cFileName);
-      ::CopyFileA((unpacked + "\\" + found.cFileName).c_str(), (folder + "\\" + found.cFileName).c_str(),
-                  FALSE);
-    } while (::FindNextFileA(search.get(), &found));
-  }
-  ~Distribution() {
-    for (const std::string& name : names) ::DeleteFileA((folder + "\\" + name).c_str());
-    ::RemoveDirectoryA(folder.c_str());
-  }
-};
+using qv::e2e::Distribution;
 
 // The running setup program and its main dialog.
 struct RunningSetup {

@@ -1,5 +1,5 @@
-// End to end under Wine: setup.exe, started from a distribution folder from
-// another current folder, driven as a user would: Install, the licence page,
+// End to end under Wine: setup.exe, started from a copy of the unpacked
+// distribution archive from another current folder, driven as a user would: Install, the licence page,
 // Next, a folder typed on the folder page, Finish, then Uninstall and Yes.
 // What the install made is checked through the system (files, registry, the
 // links read back through the shell), and that the uninstall takes it all
@@ -47,23 +47,7 @@ const char kInstallFolder[] = "C:\\QvWizardE2E\\Nerrow Lab\\Quorvantix\\";
 
 std::string FolderOf(const std::string& file) { return file.substr(0, file.rfind('\\')); }
 
-// A fresh distribution folder: setup.exe and the product's files beside it.
-struct Distribution {
-  std::string folder = qv::e2e::TempFile("wizard-dist");
-  std::string setup = folder + "\\setup.exe";
-  Distribution() {
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string built = FolderOf(qv::e2e::SetupProgram());
-    ::CopyFileA(qv::e2e::SetupProgram().c_str(), setup.c_str(), FALSE);
-    for (const char* name : kProductFiles)
-      ::CopyFileA((built + "\\" + name).c_str(), (folder + "\\" + name).c_str(), FALSE);
-  }
-  ~Distribution() {
-    for (const char* name : kProductFiles) ::DeleteFileA((folder + "\\" + name).c_str());
-    ::DeleteFileA(setup.c_str());
-    ::RemoveDirectoryA(folder.c_str());
-  }
-};
+using qv::e2e::Distribution;
 
 // The text of a window of the setup program's: asked of the window itself,
 // since GetWindowText gives another process's controls as empty.

@@ -70,6 +70,26 @@ bool ReadTextFile(const std::string& path, std::string& text) {
   return true;
 }
 
+Distribution::Distribution(const char* name)
+    : folder(TempFile(name)), setup(folder + "\\setup.exe") {
+  ::CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string unpacked = UnpackedDistribution();
+  WIN32_FIND_DATAA found{};
+  const FindHandle search(::FindFirstFileA((unpacked + "\\*").c_str(), &found));
+  if (!search) return;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    names_.push_back(found.cFileName);
+    ::CopyFileA((unpacked + "\\" + found.cFileName).c_str(),
+                (folder + "\\" + found.cFileName).c_str(), FALSE);
+  } while (::FindNextFileA(search.get(), &found));
+}
+
+Distribution::~Distribution() {
+  for (const std::string& name : names_) ::DeleteFileA((folder + "\\" + name).c_str());
+  ::RemoveDirectoryA(folder.c_str());
+}
+
 bool FileExists(const std::string& path) {
   return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

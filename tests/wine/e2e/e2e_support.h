@@ -41,6 +41,25 @@ bool WaitUntil(const std::function<bool()>& done, std::uint32_t timeoutMs);
 // Handles this thread's messages for about `ms` milliseconds.
 void Pump(std::uint32_t ms);
 
+// ---- the distribution -----------------------------------------------------
+
+// A fresh distribution folder in the temporary folder: a copy of every file
+// of the distribution archive as the package's check unpacked it, setup.exe
+// among them. Removed again at the end.
+class Distribution {
+ public:
+  explicit Distribution(const char* name = "dist");
+  Distribution(const Distribution&) = delete;
+  Distribution& operator=(const Distribution&) = delete;
+  ~Distribution();
+
+  const std::string folder;
+  const std::string setup;
+
+ private:
+  std::vector<std::string> names_;
+};
+
 // ---- the profile ----------------------------------------------------------
 
 // Removes the resident program's whole settings key (Software\Nerrow
