@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "platform/menus.h"
+#include "platform/owned.h"
 #include "platform/platform.h"
 #include "platform/status.h"
 #include "platform/types.h"
@@ -55,6 +56,8 @@ struct WindowCreateParams {
 };
 
 using BitmapHandle = std::uintptr_t;
+class WindowHost;
+using OwnedBitmap = Owned<WindowHost, BitmapKind>;
 
 struct Size {
   std::int32_t cx = 0;
@@ -157,9 +160,8 @@ class WindowHost {
   virtual void KillTimer(WindowHandle window, std::uint32_t id) = 0;
 
   // Bitmap resources of the program.
-  virtual BitmapHandle LoadBitmap(std::uint32_t resourceId) = 0;
+  virtual OwnedBitmap LoadBitmap(std::uint32_t resourceId) = 0;
   virtual bool BitmapSize(BitmapHandle bitmap, Size& size) = 0;
-  virtual void DeleteBitmap(BitmapHandle bitmap) = 0;
   // The paint of a WM_PAINT: copies the whole bitmap to the window at `at`
   // through a memory context compatible with the paint context. Failed (and
   // nothing drawn) when that context cannot be made; the window is validated
@@ -206,7 +208,10 @@ class WindowHost {
   virtual std::uint32_t RegisterWindowMessage(const char* name) = 0;
 
  protected:
-  ~WindowHost() = default;
+  virtual ~WindowHost() = default;
+  template <typename, typename>
+  friend class Owned;
+  virtual void Release(BitmapKind, BitmapHandle bitmap) = 0;
 };
 
 }  // namespace qv

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/owned.h"
 #include "platform/port.h"
 #include "platform/types.h"
 
@@ -14,12 +15,15 @@ namespace qv {
 // from the file system (the system's ANSI code page).
 enum class TextCode { Program, System };
 
+class Menus;
+using OwnedMenu = Owned<Menus, MenuKind>;
+
 class Menus : public Port {
  public:
-  virtual MenuHandle LoadMenuResource(std::uint32_t resourceId) = 0;
-  virtual MenuHandle CreatePopupMenu() = 0;
-  // Destroys a menu with all its submenus.
-  virtual void DestroyMenu(MenuHandle menu) = 0;
+  // None (0) when the resource is missing or the system refuses.
+  virtual OwnedMenu LoadMenuResource(std::uint32_t resourceId) = 0;
+  virtual OwnedMenu CreatePopupMenu() = 0;
+  // A submenu of a menu the caller owns; it goes with that menu.
   virtual MenuHandle SubMenu(MenuHandle menu, std::int32_t position) = 0;
   virtual std::int32_t ItemCount(MenuHandle menu) = 0;
   // Text of the item at `position` (Shift-JIS, at most capacity - 1 bytes and
@@ -29,10 +33,11 @@ class Menus : public Port {
   virtual std::uint32_t ItemId(MenuHandle menu, std::int32_t position) = 0;
   virtual std::uint32_t ItemState(MenuHandle menu, std::int32_t position) = 0;  // kMf* bits
   // Inserts a text item (id) or a pop-up item (submenu) before `position`;
-  // a position past the end appends.
+  // a position past the end appends. An inserted submenu belongs to `menu`
+  // from then on; one that cannot be inserted is destroyed.
   virtual bool InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
                           const char* text) = 0;
-  virtual bool InsertSubMenu(MenuHandle menu, std::int32_t position, MenuHandle submenu,
+  virtual bool InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu,
                              TextCode code, const char* text) = 0;
   // kMf* flags (kMfGrayed, kMfSeparator, ...); text ignored for a separator.
   virtual bool AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
@@ -43,6 +48,12 @@ class Menus : public Port {
   // as an ordinary WM_COMMAND.
   virtual bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
                               WindowHandle owner) = 0;
+
+ protected:
+  template <typename, typename>
+  friend class Owned;
+  // Destroys a menu with all its submenus.
+  virtual void Release(MenuKind, MenuHandle menu) = 0;
 };
 
 }  // namespace qv

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 
+#include "platform/owned.h"
 #include "platform/port.h"
 #include "platform/status.h"
 #include "platform/types.h"
@@ -15,10 +16,12 @@ namespace qv {
 
 enum class NotifyOp { Add, Modify, Delete };
 
-// The notification icon record in its first, 88-byte system form; the Win32
-// side copies it field by field into NOTIFYICONDATAA of that size.
+// The notification icon record in its first system form (88 bytes on 32-bit
+// Windows); the Win32 side copies it field by field into the system's record.
+inline constexpr std::uint32_t kNotifyIconRecordSize = 88;
+
 struct NotifyIconRecord {
-  std::uint32_t size = 88;
+  std::uint32_t size = kNotifyIconRecordSize;
   WindowHandle window = 0;
   std::uint32_t id = 0;
   std::uint32_t flags = 0;  // kNif* bits
@@ -45,17 +48,19 @@ struct ShortcutRecord {
   const char* description = "";  // the program's text (Shift-JIS)
 };
 
+class Shell;
+using OwnedIcon = Owned<Shell, IconKind>;
+
 class Shell : public Port {
  public:
   virtual bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) = 0;
   // Opens a file, document or program with its default verb, no parameters
   // and no working folder; returns the shell's result (32 or less: failure).
   virtual std::intptr_t Open(WindowHandle owner, const char* file, std::int32_t showCommand) = 0;
-  // Loads an icon resource of the program at 16 x 16; 0 on failure.
-  virtual IconHandle LoadSmallIcon(std::uint32_t resourceId) = 0;
+  // Loads an icon resource of the program at 16 x 16; none on failure.
+  virtual OwnedIcon LoadSmallIcon(std::uint32_t resourceId) = 0;
   // The same at the system's icon size.
-  virtual IconHandle LoadLargeIcon(std::uint32_t resourceId) = 0;
-  virtual void DestroyIcon(IconHandle icon) = 0;
+  virtual OwnedIcon LoadLargeIcon(std::uint32_t resourceId) = 0;
 
   // The file-system path of a special folder (kCsidl*), asked for `owner`.
   virtual Status SpecialFolderPath(WindowHandle owner, int csidl, char* path,
@@ -72,6 +77,11 @@ class Shell : public Port {
   // that is no file-system folder. `title` is the program's text.
   virtual Status BrowseForFolder(WindowHandle owner, const char* title, std::uint32_t flags,
                                  char* path, std::size_t capacity) = 0;
+
+ protected:
+  template <typename, typename>
+  friend class Owned;
+  virtual void Release(IconKind, IconHandle icon) = 0;
 };
 
 }  // namespace qv

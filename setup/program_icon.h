@@ -1,5 +1,4 @@
-// An icon of the program loaded through the shell port, destroyed by its
-// owner.
+// An icon of the program loaded through the shell port, small or large.
 #pragma once
 
 #include <cstdint>
@@ -12,17 +11,12 @@ class ProgramIcon {
  public:
   enum class Size { Small, Large };
   ProgramIcon(Shell& shell, std::uint32_t resourceId, Size size)
-      : shell_(shell),
-        icon_(size == Size::Small ? shell.LoadSmallIcon(resourceId) : shell.LoadLargeIcon(resourceId)) {}
-  ProgramIcon(const ProgramIcon&) = delete;
-  ProgramIcon& operator=(const ProgramIcon&) = delete;
-  ~ProgramIcon() { shell_.DestroyIcon(icon_); }
+      : icon_(size == Size::Small ? shell.LoadSmallIcon(resourceId) : shell.LoadLargeIcon(resourceId)) {}
 
-  IconHandle get() const { return icon_; }
+  IconHandle get() const { return icon_.get(); }
 
  private:
-  Shell& shell_;
-  IconHandle icon_;
+  OwnedIcon icon_;
 };
 
 }  // namespace qv

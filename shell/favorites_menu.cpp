@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "platform/constants.h"
 #include "shell/favorites_compare.h"
@@ -48,10 +49,6 @@ bool IsDotEntry(const char* name) {
 
 FavoritesMenu::FavoritesMenu(Platform& platform) : platform_(platform) {}
 
-FavoritesMenu::~FavoritesMenu() {
-  if (favoritesMenu_) platform_.menus.DestroyMenu(favoritesMenu_);
-}
-
 int FavoritesMenu::ReadFavoritesFolder() {
   Registry& registry = platform_.registry;
   if (!Succeeded(registry.KeyExists(Hive::CurrentUser, kShellFoldersKey))) return 0;
@@ -74,14 +71,14 @@ int FavoritesMenu::ReadFavoritesFolder() {
 
 void FavoritesMenu::BuildFavoritesMenu() {
   if (tracking_) return;
-  Menus& menus = platform_.menus;
-  if (favoritesMenu_) menus.DestroyMenu(favoritesMenu_);
-  favoritesMenu_ = menus.CreatePopupMenu();
+  // The old menu goes first, so that only one tree of handles is ever alive.
+  favoritesMenu_.reset();
+  favoritesMenu_ = platform_.menus.CreatePopupMenu();
   favoriteItemCount_ = 0;
   // With no folder the search pattern would name the current drive's root;
   // walking a whole drive into a menu helps nobody, so the menu stays empty.
   if (favoritesFolder_[0] == '\0') return;
-  (void)WalkFolder(favoritesMenu_, favoritesFolder_);
+  (void)WalkFolder(favoritesMenu_.get(), favoritesFolder_);
 }
 
 int FavoritesMenu::WalkFolder(MenuHandle menu, const char* folder) {
@@ -130,17 +127,17 @@ void FavoritesMenu::AddFavoritesFolder(MenuHandle parentMenu, MenuTexts& parentT
                                        const char* parentPath, const char* name,
                                        int folderCountInParent) {
   Menus& menus = platform_.menus;
-  const MenuHandle submenu = menus.CreatePopupMenu();
+  OwnedMenu submenu = menus.CreatePopupMenu();
   // A folder whose path passes the limit cannot be searched; it shows as an
   // empty folder. Nesting is bounded the same way: every level adds at least
   // two bytes to the path.
   char path[kMaxPath];
-  const int placed = JoinPath(path, parentPath, name) ? WalkFolder(submenu, path) : -1;
+  const int placed = JoinPath(path, parentPath, name) ? WalkFolder(submenu.get(), path) : -1;
   if (placed <= 0) {
     FavoriteItem& item = favoriteItems_[favoriteItemCount_];
     item.id = FAVORITE_ID_BASE + static_cast<std::uint32_t>(favoriteItemCount_);
     item.path[0] = '\0';
-    (void)menus.AppendItem(submenu, kMfString | kMfGrayed, item.id, TextCode::Program,
+    (void)menus.AppendItem(submenu.get(), kMfString | kMfGrayed, item.id, TextCode::Program,
                            kEmptyFolderText);
     ++favoriteItemCount_;
   }
@@ -148,14 +145,14 @@ void FavoritesMenu::AddFavoritesFolder(MenuHandle parentMenu, MenuTexts& parentT
   while (p < folderCountInParent &&
          CompareFavoriteText(parentTexts[static_cast<std::size_t>(p)].c_str(), name) <= 0)
     ++p;
-  (void)menus.InsertSubMenu(parentMenu, p, submenu, TextCode::System, name);
+  (void)menus.InsertSubMenu(parentMenu, p, std::move(submenu), TextCode::System, name);
   parentTexts.insert(parentTexts.begin() + p, name);
 }
 
 bool FavoritesMenu::TrackFavoritesMenu(const std::function<bool(MenuHandle)>& track) {
   if (tracking_ || !favoritesMenu_) return false;
   tracking_ = true;
-  const bool tracked = track(favoritesMenu_);
+  const bool tracked = track(favoritesMenu_.get());
   tracking_ = false;
   return tracked;
 }

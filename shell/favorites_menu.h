@@ -24,7 +24,6 @@ struct FavoriteItem {
 class FavoritesMenu {
  public:
   explicit FavoritesMenu(Platform& platform);
-  ~FavoritesMenu();
   FavoritesMenu(const FavoritesMenu&) = delete;
   FavoritesMenu& operator=(const FavoritesMenu&) = delete;
 
@@ -45,7 +44,7 @@ class FavoritesMenu {
   bool DispatchFavoriteCommand(std::uint32_t commandId, std::uint32_t notificationCode, bool probe,
                                WindowHandle owner);
 
-  MenuHandle menu() const { return favoritesMenu_; }
+  MenuHandle menu() const { return favoritesMenu_.get(); }
   const char* folder() const { return favoritesFolder_; }
   int itemCount() const { return favoriteItemCount_; }
   const FavoriteItem& item(int k) const { return favoriteItems_[k]; }
@@ -66,7 +65,7 @@ class FavoritesMenu {
 
   Platform& platform_;
   char favoritesFolder_[1024] = {};
-  MenuHandle favoritesMenu_ = 0;
+  OwnedMenu favoritesMenu_;
   FavoriteItem favoriteItems_[FAVORITE_ITEMS_MAX];
   int favoriteItemCount_ = 0;
   bool tracking_ = false;

@@ -7,23 +7,18 @@
 
 namespace qv {
 
-NotifyIcon::~NotifyIcon() {
-  std::lock_guard<std::mutex> lock(mutex_);
-  if (record_.icon != 0) shell_.DestroyIcon(record_.icon);
-  record_.icon = 0;
-}
-
 void NotifyIcon::LoadPicture(std::uint32_t picture) {
-  if (record_.icon != 0) shell_.DestroyIcon(record_.icon);
-  record_.icon = shell_.LoadSmallIcon(picture);
+  pictureIcon_.reset();
+  pictureIcon_ = shell_.LoadSmallIcon(picture);
+  record_.icon = pictureIcon_.get();
   picture_ = picture;
 }
 
 void NotifyIcon::AddNotifyIcon(WindowHandle window, std::uint32_t picture) {
   std::lock_guard<std::mutex> lock(mutex_);
-  record_.size = 88;
+  record_.size = kNotifyIconRecordSize;
   record_.window = window;
-  record_.id = 1;
+  record_.id = kNotifyIconId;
   record_.flags = kNifMessage | kNifIcon | kNifTip;
   record_.callbackMessage = kWmNotifyIcon;
   CopyText(record_.tip, kAppTitle);

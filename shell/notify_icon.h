@@ -21,7 +21,6 @@ namespace qv {
 class NotifyIcon {
  public:
   explicit NotifyIcon(Shell& shell) : shell_(shell) {}
-  ~NotifyIcon();
   NotifyIcon(const NotifyIcon&) = delete;
   NotifyIcon& operator=(const NotifyIcon&) = delete;
 
@@ -43,6 +42,7 @@ class NotifyIcon {
   Shell& shell_;
   std::mutex mutex_;
   NotifyIconRecord record_;
+  OwnedIcon pictureIcon_;
   std::uint32_t picture_ = 0;
   bool present_ = false;
 };

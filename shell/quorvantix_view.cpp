@@ -10,27 +10,6 @@
 #include "shell/texts.h"
 
 namespace qv {
-namespace {
-
-// Owner of a menu loaded from the resources.
-class LoadedMenu {
- public:
-  LoadedMenu(Menus& menus, std::uint32_t resourceId)
-      : menus_(menus), menu_(menus.LoadMenuResource(resourceId)) {}
-  ~LoadedMenu() {
-    if (menu_ != 0) menus_.DestroyMenu(menu_);
-  }
-  LoadedMenu(const LoadedMenu&) = delete;
-  LoadedMenu& operator=(const LoadedMenu&) = delete;
-  MenuHandle get() const { return menu_; }
-
- private:
-  Menus& menus_;
-  MenuHandle menu_;
-};
-
-}  // namespace
-
 CQuorvantixView::CQuorvantixView(WindowHost& host)
     : CView(host),
       engine(host.platform(), *this),
@@ -151,8 +130,8 @@ void CQuorvantixView::OpenPopUpMenu() {
   Point where;
   platform().windows.GetCursorPos(where);
   platform().windows.SetForegroundWindow(GetSafeHwnd());
-  LoadedMenu menu(platform().menus, IDR_POPUP_MENU);
-  if (menu.get() == 0) return;
+  const OwnedMenu menu = platform().menus.LoadMenuResource(IDR_POPUP_MENU);
+  if (!menu) return;
   const MenuHandle popup = platform().menus.SubMenu(menu.get(), 0);
   if (popup == 0) return;
   host().TrackPopupMenu(popup, kTpmLeftAlign | kTpmRightButton, where, MainWindow());

@@ -37,7 +37,7 @@ void CSplashWnd::ShowSplashScreen(WindowHost& host, CWnd* parent) {
   CSplashWnd* splash = new CSplashWnd(host);
   currentSplash = splash;
   splash->bitmap_ = host.LoadBitmap(IDB_SPLASH);
-  if (splash->bitmap_ == 0 || !host.BitmapSize(splash->bitmap_, splash->size_)) {
+  if (!splash->bitmap_ || !host.BitmapSize(splash->bitmap_.get(), splash->size_)) {
     delete splash;
     return;
   }
@@ -75,7 +75,6 @@ bool CSplashWnd::PreTranslateAppMessage(const Msg& message) {
 
 CSplashWnd::~CSplashWnd() {
   if (currentSplash == this) currentSplash = nullptr;
-  if (bitmap_ != 0) host().DeleteBitmap(bitmap_);
 }
 
 LResult CSplashWnd::WindowProc(std::uint32_t message, WParam wParam, LParam lParam) {
@@ -98,7 +97,7 @@ int CSplashWnd::OnCreate() {
 void CSplashWnd::OnPaint() {
   // A memory context that cannot be made leaves the window unpainted; the
   // picture is only a greeting.
-  static_cast<void>(host().PaintBitmap(GetSafeHwnd(), bitmap_, Point{0, 0}));
+  static_cast<void>(host().PaintBitmap(GetSafeHwnd(), bitmap_.get(), Point{0, 0}));
 }
 
 void CSplashWnd::OnTimer(std::uint32_t) { HideSplashScreen(); }

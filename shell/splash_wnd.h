@@ -40,7 +40,7 @@ class CSplashWnd final : public CWnd {
   explicit CSplashWnd(WindowHost& host) : CWnd(host) {}
   ~CSplashWnd() override;
 
-  BitmapHandle bitmap_ = 0;
+  OwnedBitmap bitmap_;
   Size size_;
   // The window can go while one of its own messages is being handled (the
   // timer hides the splash); the object then outlives that message and is

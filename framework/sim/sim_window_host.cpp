@@ -308,11 +308,11 @@ bool SimWindowHost::HasTimer(WindowHandle window, std::uint32_t id) const {
   return false;
 }
 
-BitmapHandle SimWindowHost::LoadBitmap(std::uint32_t resourceId) {
-  if (!bitmaps_.count(resourceId)) return 0;
+OwnedBitmap SimWindowHost::LoadBitmap(std::uint32_t resourceId) {
+  if (!bitmaps_.count(resourceId)) return {};
   const BitmapHandle bitmap = nextBitmap_++;
   liveBitmaps_[bitmap] = resourceId;
-  return bitmap;
+  return OwnedBitmap(*this, bitmap);
 }
 
 bool SimWindowHost::BitmapSize(BitmapHandle bitmap, Size& size) {
@@ -322,7 +322,7 @@ bool SimWindowHost::BitmapSize(BitmapHandle bitmap, Size& size) {
   return true;
 }
 
-void SimWindowHost::DeleteBitmap(BitmapHandle bitmap) { liveBitmaps_.erase(bitmap); }
+void SimWindowHost::Release(BitmapKind, BitmapHandle bitmap) { liveBitmaps_.erase(bitmap); }
 
 Status SimWindowHost::PaintBitmap(WindowHandle window, BitmapHandle bitmap, Point at) {
   SimWindow* record = Find(window);
@@ -428,12 +428,12 @@ void SimWindowHost::RegisterMenu(std::uint32_t resourceId, const MenuTemplatePop
   std::vector<MenuTemplatePopup> table(popups, popups + count);
   sim_.menus.RegisterResource(resourceId, [table](SimMenus& menus, MenuHandle top) {
     for (const MenuTemplatePopup& popup : table) {
-      const MenuHandle sub = menus.CreatePopupMenu();
+      OwnedMenu sub = menus.CreatePopupMenu();
       for (std::size_t i = 0; i < popup.count; ++i) {
         const MenuTemplateItem& item = popup.items[i];
-        menus.AppendItem(sub, item.flags, item.id, TextCode::Program, item.text);
+        menus.AppendItem(sub.get(), item.flags, item.id, TextCode::Program, item.text);
       }
-      menus.InsertSubMenu(top, -1, sub, TextCode::Program, popup.title);
+      menus.InsertSubMenu(top, -1, std::move(sub), TextCode::Program, popup.title);
     }
   });
 }

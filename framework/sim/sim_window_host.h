@@ -108,9 +108,8 @@ class SimWindowHost final : public WindowHost {
   bool SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) override;
   void KillTimer(WindowHandle window, std::uint32_t id) override;
 
-  BitmapHandle LoadBitmap(std::uint32_t resourceId) override;
+  OwnedBitmap LoadBitmap(std::uint32_t resourceId) override;
   bool BitmapSize(BitmapHandle bitmap, Size& size) override;
-  void DeleteBitmap(BitmapHandle bitmap) override;
   Status PaintBitmap(WindowHandle window, BitmapHandle bitmap, Point at) override;
 
   bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
@@ -207,6 +206,7 @@ class SimWindowHost final : public WindowHost {
   Rect screen{0, 0, 1280, 1024};
 
  private:
+  void Release(BitmapKind, BitmapHandle bitmap) override;
   struct WindowTimer {
     WindowHandle window;
     std::uint32_t id;

@@ -308,10 +308,10 @@ void Win32WindowHost::KillTimer(WindowHandle window, std::uint32_t id) {
   ::KillTimer(ToHwnd(window), id);
 }
 
-BitmapHandle Win32WindowHost::LoadBitmap(std::uint32_t resourceId) {
+OwnedBitmap Win32WindowHost::LoadBitmap(std::uint32_t resourceId) {
   const HBITMAP bitmap = ::LoadBitmapW(::GetModuleHandleW(nullptr),
                                        MAKEINTRESOURCEW(static_cast<WORD>(resourceId)));
-  return reinterpret_cast<BitmapHandle>(bitmap);
+  return OwnedBitmap(*this, reinterpret_cast<BitmapHandle>(bitmap));
 }
 
 bool Win32WindowHost::BitmapSize(BitmapHandle bitmap, Size& size) {
@@ -321,8 +321,8 @@ bool Win32WindowHost::BitmapSize(BitmapHandle bitmap, Size& size) {
   return true;
 }
 
-void Win32WindowHost::DeleteBitmap(BitmapHandle bitmap) {
-  if (bitmap != 0) ::DeleteObject(reinterpret_cast<HBITMAP>(bitmap));
+void Win32WindowHost::Release(BitmapKind, BitmapHandle bitmap) {
+  ::DeleteObject(reinterpret_cast<HBITMAP>(bitmap));
 }
 
 Status Win32WindowHost::PaintBitmap(WindowHandle window, BitmapHandle bitmap, Point at) {
@@ -331,9 +331,8 @@ Status Win32WindowHost::PaintBitmap(WindowHandle window, BitmapHandle bitmap, Po
   if (!memory) return Status::Failed;
   Size size;
   if (!BitmapSize(bitmap, size)) return Status::Failed;
-  const HGDIOBJ previous = ::SelectObject(memory.get(), reinterpret_cast<HBITMAP>(bitmap));
+  const Selection selected(memory.get(), reinterpret_cast<HBITMAP>(bitmap));
   ::BitBlt(paint.dc(), at.x, at.y, size.cx, size.cy, memory.get(), 0, 0, SRCCOPY);
-  ::SelectObject(memory.get(), previous);
   return Status::Ok;
 }
 

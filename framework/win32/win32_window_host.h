@@ -71,9 +71,8 @@ class Win32WindowHost final : public WindowHost {
   bool SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) override;
   void KillTimer(WindowHandle window, std::uint32_t id) override;
 
-  BitmapHandle LoadBitmap(std::uint32_t resourceId) override;
+  OwnedBitmap LoadBitmap(std::uint32_t resourceId) override;
   bool BitmapSize(BitmapHandle bitmap, Size& size) override;
-  void DeleteBitmap(BitmapHandle bitmap) override;
   Status PaintBitmap(WindowHandle window, BitmapHandle bitmap, Point at) override;
 
   bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
@@ -96,6 +95,7 @@ class Win32WindowHost final : public WindowHost {
   std::uint32_t RegisterWindowMessage(const char* name) override;
 
  private:
+  void Release(BitmapKind, BitmapHandle bitmap) override;
   static void InitCommonControls();
   // The application's filter, then the dialog manager of each modeless
   // dialog: true when the message was taken.

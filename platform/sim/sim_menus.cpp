@@ -6,27 +6,27 @@
 
 namespace qv::sim {
 
-MenuHandle SimMenus::LoadMenuResource(std::uint32_t resourceId) {
+OwnedMenu SimMenus::LoadMenuResource(std::uint32_t resourceId) {
   auto it = resources_.find(resourceId);
-  if (it == resources_.end()) return 0;
-  const MenuHandle menu = CreatePopupMenu();
-  it->second(*this, menu);
+  if (it == resources_.end()) return {};
+  OwnedMenu menu = CreatePopupMenu();
+  it->second(*this, menu.get());
   return menu;
 }
 
-MenuHandle SimMenus::CreatePopupMenu() {
+OwnedMenu SimMenus::CreatePopupMenu() {
   const MenuHandle menu = next_++;
   menus_[menu];
-  return menu;
+  return OwnedMenu(*this, menu);
 }
 
-void SimMenus::DestroyMenu(MenuHandle menu) {
+void SimMenus::Release(MenuKind kind, MenuHandle menu) {
   auto it = menus_.find(menu);
   if (it == menus_.end()) return;
   std::vector<SimMenuItem> items = std::move(it->second);
   menus_.erase(it);
   for (const SimMenuItem& item : items)
-    if (item.submenu) DestroyMenu(item.submenu);
+    if (item.submenu) Release(kind, item.submenu);
 }
 
 SimMenuItem* SimMenus::ItemAt(MenuHandle menu, std::int32_t position) {
@@ -81,15 +81,16 @@ bool SimMenus::InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t 
   return true;
 }
 
-bool SimMenus::InsertSubMenu(MenuHandle menu, std::int32_t position, MenuHandle submenu,
+bool SimMenus::InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu,
                              TextCode code, const char* text) {
-  if (!Exists(submenu)) return false;
+  if (!Exists(submenu.get())) return false;
   if (!InsertItem(menu, position, 0, code, text)) return false;
   auto& items = menus_[menu];
   const std::size_t at = (position < 0 || static_cast<std::size_t>(position) >= items.size())
                              ? items.size() - 1
                              : static_cast<std::size_t>(position);
-  items[at].submenu = submenu;
+  items[at].submenu = submenu.get();
+  submenu.HandOver();
   return true;
 }
 

@@ -26,9 +26,8 @@ class SimMenus final : public Menus {
  public:
   explicit SimMenus(Log& log) : log_(log) {}
 
-  MenuHandle LoadMenuResource(std::uint32_t resourceId) override;
-  MenuHandle CreatePopupMenu() override;
-  void DestroyMenu(MenuHandle menu) override;
+  OwnedMenu LoadMenuResource(std::uint32_t resourceId) override;
+  OwnedMenu CreatePopupMenu() override;
   MenuHandle SubMenu(MenuHandle menu, std::int32_t position) override;
   std::int32_t ItemCount(MenuHandle menu) override;
   std::size_t ItemText(MenuHandle menu, std::int32_t position, TextCode code, char* text,
@@ -37,7 +36,7 @@ class SimMenus final : public Menus {
   std::uint32_t ItemState(MenuHandle menu, std::int32_t position) override;
   bool InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
                   const char* text) override;
-  bool InsertSubMenu(MenuHandle menu, std::int32_t position, MenuHandle submenu, TextCode code,
+  bool InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu, TextCode code,
                      const char* text) override;
   bool AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
                   const char* text) override;
@@ -58,6 +57,7 @@ class SimMenus final : public Menus {
   const std::vector<SimMenuItem>& Items(MenuHandle menu) const { return menus_.at(menu); }
 
  private:
+  void Release(MenuKind, MenuHandle menu) override;
   SimMenuItem* ItemAt(MenuHandle menu, std::int32_t position);
   Log& log_;
   std::map<MenuHandle, std::vector<SimMenuItem>> menus_;

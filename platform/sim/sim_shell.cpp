@@ -37,14 +37,14 @@ std::intptr_t SimShell::Open(WindowHandle owner, const char* file, std::int32_t 
   return openResult;
 }
 
-IconHandle SimShell::LoadSmallIcon(std::uint32_t resourceId) {
-  if (resourceId != 128 && resourceId != 129 && resourceId != 138) return 0;
+OwnedIcon SimShell::LoadSmallIcon(std::uint32_t resourceId) {
+  if (resourceId != 128 && resourceId != 129 && resourceId != 138) return {};
   const IconHandle icon = next_++;
   icons_[icon] = resourceId;
-  return icon;
+  return OwnedIcon(*this, icon);
 }
 
-void SimShell::DestroyIcon(IconHandle icon) { icons_.erase(icon); }
+void SimShell::Release(IconKind, IconHandle icon) { icons_.erase(icon); }
 
 namespace {
 

@@ -24,9 +24,8 @@ class SimShell final : public Shell {
 
   bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override;
   std::intptr_t Open(WindowHandle owner, const char* file, std::int32_t showCommand) override;
-  IconHandle LoadSmallIcon(std::uint32_t resourceId) override;
-  IconHandle LoadLargeIcon(std::uint32_t resourceId) override { return LoadSmallIcon(resourceId); }
-  void DestroyIcon(IconHandle icon) override;
+  OwnedIcon LoadSmallIcon(std::uint32_t resourceId) override;
+  OwnedIcon LoadLargeIcon(std::uint32_t resourceId) override { return LoadSmallIcon(resourceId); }
   Status SpecialFolderPath(WindowHandle owner, int csidl, char* path, std::size_t capacity) override;
   Status SaveShortcut(const char* folder, const char* name, const ShortcutRecord& link) override;
   Status RemoveShortcut(const char* folder, const char* name) override;
@@ -64,6 +63,7 @@ class SimShell final : public Shell {
   int LiveIcons() const { return static_cast<int>(icons_.size()); }
 
  private:
+  void Release(IconKind, IconHandle icon) override;
   Log& log_;
   SimFiles* files_ = nullptr;
   std::map<std::string, Shortcut> shortcuts_;  // by absolute lower-case path

@@ -115,6 +115,23 @@ struct MenuTraits {
   static void Close(Handle h) noexcept { ::DestroyMenu(h); }
 };
 
+// An object selected into a device context for the owner's lifetime: the
+// context's previous object goes back in when the owner goes, so that the
+// context is never deleted with one of ours still selected.
+class Selection {
+ public:
+  Selection(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(::SelectObject(dc, object)) {}
+  ~Selection() {
+    if (previous_ != nullptr) ::SelectObject(dc_, previous_);
+  }
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 using FileHandle = UniqueHandle<FileHandleTraits>;
 using FindHandle = UniqueHandle<FindHandleTraits>;

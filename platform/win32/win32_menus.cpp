@@ -27,16 +27,14 @@ bool InsertOrAppend(HMENU menu, std::int32_t position, UINT flags, UINT_PTR item
 
 }  // namespace
 
-MenuHandle Win32Menus::LoadMenuResource(std::uint32_t resourceId) {
-  return FromHmenu(::LoadMenuW(::GetModuleHandleW(nullptr),
-                               MAKEINTRESOURCEW(static_cast<WORD>(resourceId))));
+OwnedMenu Win32Menus::LoadMenuResource(std::uint32_t resourceId) {
+  return OwnedMenu(*this, FromHmenu(::LoadMenuW(::GetModuleHandleW(nullptr),
+                                                MAKEINTRESOURCEW(static_cast<WORD>(resourceId)))));
 }
 
-MenuHandle Win32Menus::CreatePopupMenu() { return FromHmenu(::CreatePopupMenu()); }
+OwnedMenu Win32Menus::CreatePopupMenu() { return OwnedMenu(*this, FromHmenu(::CreatePopupMenu())); }
 
-void Win32Menus::DestroyMenu(MenuHandle menu) {
-  if (menu != 0) ::DestroyMenu(ToHmenu(menu));
-}
+void Win32Menus::Release(MenuKind, MenuHandle menu) { ::DestroyMenu(ToHmenu(menu)); }
 
 MenuHandle Win32Menus::SubMenu(MenuHandle menu, std::int32_t position) {
   return FromHmenu(::GetSubMenu(ToHmenu(menu), position));
@@ -71,10 +69,13 @@ bool Win32Menus::InsertItem(MenuHandle menu, std::int32_t position, std::uint32_
   return InsertOrAppend(ToHmenu(menu), position, MF_STRING, id, ToWide(CodePageOf(code), text));
 }
 
-bool Win32Menus::InsertSubMenu(MenuHandle menu, std::int32_t position, MenuHandle submenu,
+bool Win32Menus::InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu,
                                TextCode code, const char* text) {
-  return InsertOrAppend(ToHmenu(menu), position, MF_STRING | MF_POPUP, submenu,
-                        ToWide(CodePageOf(code), text));
+  if (!InsertOrAppend(ToHmenu(menu), position, MF_STRING | MF_POPUP, submenu.get(),
+                      ToWide(CodePageOf(code), text)))
+    return false;
+  submenu.HandOver();
+  return true;
 }
 
 bool Win32Menus::AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,

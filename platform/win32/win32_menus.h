@@ -10,9 +10,8 @@ namespace qv {
 class Win32Menus final : public Menus {
  public:
   // Menus come from the resources of the program file itself.
-  MenuHandle LoadMenuResource(std::uint32_t resourceId) override;
-  MenuHandle CreatePopupMenu() override;
-  void DestroyMenu(MenuHandle menu) override;
+  OwnedMenu LoadMenuResource(std::uint32_t resourceId) override;
+  OwnedMenu CreatePopupMenu() override;
   MenuHandle SubMenu(MenuHandle menu, std::int32_t position) override;
   std::int32_t ItemCount(MenuHandle menu) override;
   std::size_t ItemText(MenuHandle menu, std::int32_t position, TextCode code, char* text,
@@ -23,13 +22,16 @@ class Win32Menus final : public Menus {
   std::uint32_t ItemState(MenuHandle menu, std::int32_t position) override;
   bool InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
                   const char* text) override;
-  bool InsertSubMenu(MenuHandle menu, std::int32_t position, MenuHandle submenu, TextCode code,
+  bool InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu, TextCode code,
                      const char* text) override;
   bool AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
                   const char* text) override;
   void EnableItem(MenuHandle menu, std::uint32_t id, std::uint32_t enableFlags) override;
   bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
                       WindowHandle owner) override;
+
+ private:
+  void Release(MenuKind, MenuHandle menu) override;
 };
 
 }  // namespace qv

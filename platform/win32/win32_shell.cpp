@@ -46,21 +46,28 @@ std::intptr_t Win32Shell::Open(WindowHandle owner, const char* file, std::int32_
   return reinterpret_cast<std::intptr_t>(result);
 }
 
-IconHandle Win32Shell::LoadSmallIcon(std::uint32_t resourceId) {
-  return FromHicon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
-                                                   MAKEINTRESOURCEW(static_cast<WORD>(resourceId)),
-                                                   IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+namespace {
+
+constexpr int kSmallIconSide = 16;
+
+HICON LoadProgramIcon(std::uint32_t resourceId, int width, int height) {
+  return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                         MAKEINTRESOURCEW(static_cast<WORD>(resourceId)),
+                                         IMAGE_ICON, width, height, LR_DEFAULTCOLOR));
 }
 
-IconHandle Win32Shell::LoadLargeIcon(std::uint32_t resourceId) {
-  return FromHicon(static_cast<HICON>(::LoadImageW(
-      ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(static_cast<WORD>(resourceId)), IMAGE_ICON,
-      ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR)));
+}  // namespace
+
+OwnedIcon Win32Shell::LoadSmallIcon(std::uint32_t resourceId) {
+  return OwnedIcon(*this, FromHicon(LoadProgramIcon(resourceId, kSmallIconSide, kSmallIconSide)));
 }
 
-void Win32Shell::DestroyIcon(IconHandle icon) {
-  if (icon != 0) ::DestroyIcon(ToHicon(icon));
+OwnedIcon Win32Shell::LoadLargeIcon(std::uint32_t resourceId) {
+  return OwnedIcon(*this, FromHicon(LoadProgramIcon(resourceId, ::GetSystemMetrics(SM_CXICON),
+                                                    ::GetSystemMetrics(SM_CYICON))));
 }
+
+void Win32Shell::Release(IconKind, IconHandle icon) { ::DestroyIcon(ToHicon(icon)); }
 
 namespace {
 

@@ -10,9 +10,8 @@ class Win32Shell final : public Shell {
  public:
   bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override;
   std::intptr_t Open(WindowHandle owner, const char* file, std::int32_t showCommand) override;
-  IconHandle LoadSmallIcon(std::uint32_t resourceId) override;
-  IconHandle LoadLargeIcon(std::uint32_t resourceId) override;
-  void DestroyIcon(IconHandle icon) override;
+  OwnedIcon LoadSmallIcon(std::uint32_t resourceId) override;
+  OwnedIcon LoadLargeIcon(std::uint32_t resourceId) override;
   Status SpecialFolderPath(WindowHandle owner, int csidl, char* path, std::size_t capacity) override;
   // Target and working folder through IShellLinkA; the description, the
   // program's text, through the same object's wide interface.
@@ -21,6 +20,9 @@ class Win32Shell final : public Shell {
   // Failed for a folder whose path the ANSI code page cannot spell.
   Status BrowseForFolder(WindowHandle owner, const char* title, std::uint32_t flags, char* path,
                          std::size_t capacity) override;
+
+ private:
+  void Release(IconKind, IconHandle icon) override;
 };
 
 }  // namespace qv

@@ -144,7 +144,8 @@ class MenuUpdate : public CommandRouting {
  protected:
   void SetUp() override {
     CommandRouting::SetUp();
-    menu = sim.menus.CreatePopupMenu();
+    owner = sim.menus.CreatePopupMenu();
+    menu = owner.get();
     for (std::uint32_t id : {kViewOnly, kAppOnly, kNobody, kGreyedByUpdate})
       sim.menus.AppendItem(menu, kMfString, id, TextCode::Program, "item");
     sim.menus.AppendItem(menu, kMfSeparator, 0, TextCode::Program, nullptr);
@@ -153,6 +154,7 @@ class MenuUpdate : public CommandRouting {
       sim.menus.EnableItem(menu, id, kMfGrayed);
   }
   std::uint32_t StateOf(int position) { return sim.menus.ItemState(menu, position) & kMfGrayed; }
+  OwnedMenu owner;
   MenuHandle menu = 0;
 };
 

@@ -24,7 +24,7 @@ class Probe : public CWnd {
   bool refuseCreate = false;
   bool boundAtCreate = false;
   std::vector<std::uint32_t> timers;
-  BitmapHandle bitmap = 0;
+  OwnedBitmap bitmap;
   bool paintFailed = false;
   bool takeKeys = false;
 
@@ -53,8 +53,8 @@ class Probe : public CWnd {
   }
   void OnTimer(std::uint32_t id) override { timers.push_back(id); }
   void OnPaint() override {
-    if (bitmap != 0)
-      paintFailed = !Succeeded(host().PaintBitmap(GetSafeHwnd(), bitmap, Point{0, 0}));
+    if (bitmap)
+      paintFailed = !Succeeded(host().PaintBitmap(GetSafeHwnd(), bitmap.get(), Point{0, 0}));
     else
       CWnd::OnPaint();
   }
@@ -170,8 +170,8 @@ TEST_F(SimHost, BitmapPaintRecordsThePictureOrFailsWithoutAMemoryContext) {
   host.AddBitmap(105, Size{320, 240});
   Probe wnd(host, "picture");
   wnd.bitmap = host.LoadBitmap(105);
-  ASSERT_NE(wnd.bitmap, 0u);
-  EXPECT_EQ(host.LoadBitmap(106), 0u) << "no such resource";
+  ASSERT_TRUE(wnd.bitmap);
+  EXPECT_FALSE(host.LoadBitmap(106)) << "no such resource";
   ASSERT_TRUE(Succeeded(Make(wnd, kWsPopup | kWsVisible, 0, 320, 240)));
   wnd.UpdateWindow();
   ASSERT_EQ(host.paints.size(), 1u);
@@ -183,7 +183,7 @@ TEST_F(SimHost, BitmapPaintRecordsThePictureOrFailsWithoutAMemoryContext) {
   wnd.RedrawWindow();
   EXPECT_TRUE(wnd.paintFailed);
   EXPECT_EQ(host.paints.size(), 1u);
-  host.DeleteBitmap(wnd.bitmap);
+  wnd.bitmap.reset();
   EXPECT_EQ(host.LiveBitmaps(), 0);
 }
 

@@ -67,6 +67,13 @@ TEST_F(PopUpMenu, OpensAtThePointerReadWhenThePressIsHandled) {
   EXPECT_EQ(rig.sim.menus.LiveCount(), 0);
 }
 
+TEST_F(PopUpMenu, AMenuResourceWithoutItsPopUpTracksNothingAndLeaksNothing) {
+  rig.sim.menus.RegisterResource(IDR_POPUP_MENU, [](sim::SimMenus&, MenuHandle) {});
+  RightButton();
+  EXPECT_TRUE(rig.sim.log.Of(sim::EffectKind::TrackMenu).empty());
+  EXPECT_EQ(rig.sim.menus.LiveCount(), 0);
+}
+
 TEST_F(PopUpMenu, ShowsTheSevenItemsAllUsable) {
   RightButton();
   ASSERT_EQ(seen.size(), 7u);

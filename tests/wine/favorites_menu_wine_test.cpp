@@ -30,9 +30,9 @@ class RecordingShell final : public qv::Shell {
     results.push_back(result);
     return result;
   }
-  qv::IconHandle LoadSmallIcon(std::uint32_t id) override { return real_.LoadSmallIcon(id); }
-  qv::IconHandle LoadLargeIcon(std::uint32_t id) override { return real_.LoadLargeIcon(id); }
-  void DestroyIcon(qv::IconHandle icon) override { real_.DestroyIcon(icon); }
+  // The real shell's icons come owned by the real shell, which frees them.
+  qv::OwnedIcon LoadSmallIcon(std::uint32_t id) override { return real_.LoadSmallIcon(id); }
+  qv::OwnedIcon LoadLargeIcon(std::uint32_t id) override { return real_.LoadLargeIcon(id); }
   qv::Status SpecialFolderPath(qv::WindowHandle owner, int csidl, char* path,
                                std::size_t capacity) override {
     return real_.SpecialFolderPath(owner, csidl, path, capacity);
@@ -52,6 +52,8 @@ class RecordingShell final : public qv::Shell {
   std::vector<std::intptr_t> results;
 
  private:
+  void Release(qv::IconKind, qv::IconHandle) override {}
+
   qv::Shell& real_;
 };
 

@@ -66,7 +66,8 @@ TEST_CASE(a_tracked_menu_posts_the_chosen_command_to_its_owner) {
   ::SetForegroundWindow(owner);
 
   qv::Win32Menus menus;
-  const qv::MenuHandle menu = menus.CreatePopupMenu();
+  const qv::OwnedMenu menuOwner = menus.CreatePopupMenu();
+  const qv::MenuHandle menu = menuOwner.get();
   CHECK(menus.AppendItem(menu, qv::kMfString, 32772, qv::TextCode::Program, "セットアップ(S)..."));
   CHECK(menus.AppendItem(menu, qv::kMfString, 32773, qv::TextCode::Program, "お気に入り(&F)..."));
 
@@ -98,7 +99,6 @@ TEST_CASE(a_tracked_menu_posts_the_chosen_command_to_its_owner) {
   CHECK(opened.load());
   CHECK(tracked);
   CHECK_EQ(LOWORD(g_command.load()), 32773u);
-  menus.DestroyMenu(menu);
   ::DestroyWindow(owner);
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <utility>
 
 #include "platform/constants.h"
 #include "platform/win32/win32_api.h"
@@ -14,8 +15,8 @@ namespace {
 
 struct Menu {
   qv::Win32Menus menus;
-  qv::MenuHandle handle = menus.CreatePopupMenu();
-  ~Menu() { menus.DestroyMenu(handle); }
+  qv::OwnedMenu owner = menus.CreatePopupMenu();
+  qv::MenuHandle handle = owner.get();
 };
 
 std::string Text(qv::Win32Menus& menus, qv::MenuHandle menu, int position,
@@ -91,11 +92,12 @@ TEST_CASE(insert_places_items_by_position_and_appends_past_the_end) {
 
 TEST_CASE(submenus_separators_and_grey_states) {
   Menu m;
-  const qv::MenuHandle sub = m.menus.CreatePopupMenu();
+  qv::OwnedMenu subOwner = m.menus.CreatePopupMenu();
+  const qv::MenuHandle sub = subOwner.get();
   CHECK(m.menus.AppendItem(sub, qv::kMfGrayed, 32775, qv::TextCode::Program, "(なし)"));
   CHECK(m.menus.AppendItem(m.handle, qv::kMfString, 1, qv::TextCode::Program, "item"));
   CHECK(m.menus.AppendItem(m.handle, qv::kMfSeparator, 0, qv::TextCode::Program, nullptr));
-  CHECK(m.menus.InsertSubMenu(m.handle, 0, sub, qv::TextCode::Program, "フォルダ"));
+  CHECK(m.menus.InsertSubMenu(m.handle, 0, std::move(subOwner), qv::TextCode::Program, "フォルダ"));
 
   CHECK_EQ(m.menus.ItemCount(m.handle), 3);
   CHECK_EQ(m.menus.SubMenu(m.handle, 0), sub);
@@ -114,12 +116,13 @@ TEST_CASE(submenus_separators_and_grey_states) {
   m.menus.EnableItem(m.handle, 1, qv::kMfEnabled);
   CHECK_EQ(m.menus.ItemState(m.handle, 1) & qv::kMfGrayed, 0u);
   CHECK_EQ(m.menus.ItemState(m.handle, 7), 0xFFFFFFFFu);
-  // The submenu goes with its parent (Menu's destructor); no second destroy.
+  // The submenu goes with its parent (Menu's owner); its own owner let it go.
+  CHECK(!subOwner);
 }
 
 TEST_CASE(a_menu_resource_the_program_does_not_have_loads_as_none) {
   qv::Win32Menus menus;
-  CHECK_EQ(menus.LoadMenuResource(4321), 0u);
+  CHECK(!menus.LoadMenuResource(4321));
 }
 
 }  // namespace
