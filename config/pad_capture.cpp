@@ -58,8 +58,11 @@ void PadCapture::PadCapturePoll() {
     state.capturedButton.store(1 + LowestButton(sample.dwButtons));
     return;
   }
+  // Until the page has its window the choice waits; it is not lost.
+  const WindowHandle page = state.buttonPage.load();
+  if (page == 0) return;
   if (const std::int32_t captured = state.capturedButton.exchange(0); captured != 0) {
-    static_cast<void>(platform_.windows.PostMessage(state.buttonPage.load(), kWmSelectSlot,
+    static_cast<void>(platform_.windows.PostMessage(page, kWmSelectSlot,
                                                     static_cast<WParam>(captured - 1), 0));
   }
 }

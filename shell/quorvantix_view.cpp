@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "config/config_sheet.h"
+#include "framework/messages.h"
 #include "platform/constants.h"
 #include "shell/program_dir.h"
 #include "shell/shell_constants.h"
@@ -155,6 +157,48 @@ void CQuorvantixView::OnHelpContents() {
   platform().dialogs.WinHelp(GetSafeHwnd(), file.c_str(), kHelpFinder, 0);
 }
 
+void CQuorvantixView::OnSetup() {
+  // A command that reaches the view while the sheet is open (posted, not
+  // chosen from the greyed item) opens no second sheet.
+  if (configOpen == 1 || ending_) return;
+  CMyPropertySheet sheet(host());
+
+  const bool wasRunning = timerRunning.load() == 1;
+  if (wasRunning) TogglePolling();
+  // The program may have been ended while the pause waited for its tick.
+  if (ending_) return;
+  configOpen = 1;
+  engine.state.MotionFlags = 0;
+
+  // The system fields pass through the cycle as they are.
+  PadSettings edited = engine.settings;
+  sheet.buttonPage.LoadFrom(edited);
+
+  if (sheet.DoModal() == kIdOk) {
+    sheet.buttonPage.StoreInto(edited);
+    engine.ApplySettings(edited);
+  }
+  configOpen = 0;
+
+  const bool resumeForPad = ProbePadAfterSetup();
+  if (wasRunning || resumeForPad) TogglePolling();
+}
+
+bool CQuorvantixView::ProbePadAfterSetup() {
+  JoyInfoEx sample;
+  sample.dwSize = sizeof sample;
+  sample.dwFlags = kJoyReturnAll;
+  const std::int32_t port = engine.settings.PortID;
+  const bool answers =
+      port >= 0 &&
+      platform().joystick.GetPosEx(static_cast<std::uint32_t>(port), sample) == Status::Ok;
+  if (!answers) {
+    padError.store(1);
+    return false;
+  }
+  return padError.exchange(0) == 1;
+}
+
 void CQuorvantixView::OnUpdateSetup(CCmdUI* commandUI) { commandUI->Enable(configOpen == 0); }
 
 void CQuorvantixView::OnTaskbarCreated() { icon.AddAgain(); }
@@ -189,6 +233,7 @@ bool CQuorvantixView::DispatchOwnCommands(std::uint32_t id, std::uint32_t code, 
   static constexpr CommandMapEntry<CQuorvantixView> kMap[] = {
       OnCommandEntry(ID_HELP_CONTENTS, &CQuorvantixView::OnHelpContents),
       OnCommandEntry(ID_FAVORITES, &CQuorvantixView::OnFavorites),
+      OnCommandEntry(ID_SETUP, &CQuorvantixView::OnSetup),
       OnUpdateEntry(ID_SETUP, &CQuorvantixView::OnUpdateSetup),
       OnUpdateEntry(ID_APP_EXIT, &CQuorvantixView::OnUpdateSetup),
   };

@@ -27,6 +27,10 @@ class CQuorvantixView final : public CView, public EngineHost {
   void TogglePolling();
   LResult OnNotifyIcon(WParam wParam, LParam lParam);
   void OnHelpContents();
+  // The setup cycle: polling paused, the configuration sheet run on a copy
+  // of the settings, the copy taken over and saved on OK only, the pad
+  // probed, polling resumed.
+  void OnSetup();
   void OnUpdateSetup(CCmdUI* commandUI);
   void OnFavorites();
   void OnTaskbarCreated();
@@ -69,6 +73,9 @@ class CQuorvantixView final : public CView, public EngineHost {
   // StopPolling, which waits for a tick with the user interface alive:
   // whatever the user does meanwhile runs inside it and finds the count up.
   void StopPollingAndWait();
+  // The pad answers on the port after a setup cycle; notes padError and
+  // returns whether polling is to be resumed because of it.
+  bool ProbePadAfterSetup();
 
   std::atomic<WindowHandle> mainWindow_{0};
   std::uint32_t taskbarCreated_;

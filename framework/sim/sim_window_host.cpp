@@ -498,9 +498,10 @@ void SimWindowHost::SpinUpDown(WindowHandle dialog, int id, int delta) {
 
 namespace qv::sim {
 
-bool SimWindowHost::PressKey(WindowHandle dialog, int id, std::uint32_t message, WParam key) {
+bool SimWindowHost::PressKey(WindowHandle dialog, int id, std::uint32_t message, WParam key,
+                             LParam keyData) {
   controls.SetFocus(dialog, id);
-  Msg msg{controls.ControlWindow(dialog, id), message, key, 0, ++queueSerial_};
+  Msg msg{controls.ControlWindow(dialog, id), message, key, keyData, ++queueSerial_};
   if (app_ != nullptr && app_->ProcessMessageFilter(FilterSource::ProgramLoop, msg)) return true;
   if (message == kWmKeyDown && key == kVkTab) controls.FocusNextTabStop(dialog);
   return false;

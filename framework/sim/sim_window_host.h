@@ -170,8 +170,10 @@ class SimWindowHost final : public WindowHost {
   void SpinUpDown(WindowHandle dialog, int id, int delta);
   // A key pressed while control `id` has the focus, as the loop takes it:
   // the application's filter first (true: taken there); else the dialog
-  // manager (Tab moves the focus) and the control.
-  bool PressKey(WindowHandle dialog, int id, std::uint32_t message, WParam key);
+  // manager (Tab moves the focus) and the control. `keyData` is the
+  // message's key data (the scan code in bits 16..23).
+  bool PressKey(WindowHandle dialog, int id, std::uint32_t message, WParam key,
+                LParam keyData = 0);
   // Files dropped on a window (names in the system's code page), through the
   // queue as the shell posts them.
   void DropFiles(WindowHandle window, std::vector<std::string> names);

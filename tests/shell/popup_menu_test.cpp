@@ -78,7 +78,7 @@ TEST_F(PopUpMenu, ShowsTheSevenItemsAllUsable) {
   RightButton();
   ASSERT_EQ(seen.size(), 7u);
   const std::vector<std::pair<std::string, std::uint32_t>> expected = {
-      {"セットアップ(S)...", 32772}, {"お気に入り(&F)...", 32773}, {"", 0},
+      {"セットアップ(&S)...", 32772}, {"お気に入り(&F)...", 32773}, {"", 0},
       {"ヘルプ(&H)", 32771},         {"Quorvantixについて (&A)...", 57664}, {"", 0},
       {"終了(&X)", 57665}};
   for (std::size_t i = 0; i < 7; ++i) {

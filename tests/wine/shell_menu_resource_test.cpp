@@ -39,7 +39,7 @@ TEST_CASE(PopUpMenuHasTheSevenItemsInJapanese) {
     UINT id;
   };
   const Item expected[] = {
-      {L"セットアップ(S)...", 32772}, {L"お気に入り(&F)...", 32773}, {nullptr, 0},
+      {L"セットアップ(&S)...", 32772}, {L"お気に入り(&F)...", 32773}, {nullptr, 0},
       {L"ヘルプ(&H)", 32771},         {L"Quorvantixについて (&A)...", 57664}, {nullptr, 0},
       {L"終了(&X)", 57665},
   };
