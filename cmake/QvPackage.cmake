@@ -48,6 +48,10 @@ set(QV_PACKAGE_ZIP ${QV_PACKAGE_DIR}/${QV_PACKAGE_NAME}.zip)
 # Where the package's check unpacks the archive (tests/package).
 set(QV_UNPACKED_DIR ${QV_PACKAGE_DIR}/unpacked)
 
+if(NOT CMAKE_OBJCOPY)
+  message(FATAL_ERROR "package: the toolchain has no objcopy to strip the programs with")
+endif()
+
 # The folder is made afresh each time, so that it never keeps a file the
 # list no longer names.
 set(QV_STAGE_COMMANDS
