@@ -12,11 +12,8 @@
 namespace qv {
 namespace {
 
-std::string SourceRoot() {
-  std::string here = __FILE__;  // .../tests/shell/splash_artwork_test.cpp
-  for (int i = 0; i < 3; ++i) here = here.substr(0, here.find_last_of("/\\"));
-  return here;
-}
+// The top of the source tree, as the build names it (tests/CMakeLists.txt).
+std::string SourceRoot() { return QV_SOURCE_ROOT; }
 
 std::vector<std::uint8_t> ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
