@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "framework/data_exchange.h"
 #include "framework/messages.h"
@@ -17,7 +18,8 @@
 
 namespace qv {
 
-CPropertyDir::CPropertyDir(WindowHost& host) : CPropertyPage(host, IDD_PROPPAGE_DIR) {
+CPropertyDir::CPropertyDir(WindowHost& host, std::string messageTitle)
+    : CPropertyPage(host, IDD_PROPPAGE_DIR), messageTitle_(std::move(messageTitle)) {
   CopyText(m_strDir, sizeof(m_strDir), kDefaultFolderText, sizeof(kDefaultFolderText) - 1);
 }
 
@@ -33,11 +35,17 @@ bool CPropertyDir::OnSetActive() {
   return CPropertyPage::OnSetActive();
 }
 
-// An empty text goes to the install as it is; the install decides.
+// An empty text goes to the install as it is; the install decides. A text
+// whose install paths would not fit the path limit is refused here, so that
+// the user can correct it without starting the wizard again.
 bool CPropertyDir::OnWizardFinish() {
   if (!UpdateData(true)) return false;
   EndWithSeparator();
-  return true;
+  if (FitsPathLimit(InstallFolderOf(m_strDir))) return true;
+  platform().dialogs.MessageBox(TopLevelWindowOf(host(), GetSafeHwnd()), kFolderTooLongText,
+                                messageTitle_.c_str(), kMbOk);
+  GotoDlgCtrl(IDC_DIR_EDIT);
+  return false;
 }
 
 void CPropertyDir::DoDataExchange(CDataExchange& dx) {

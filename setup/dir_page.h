@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "framework/property_page.h"
 #include "platform/constants.h"
@@ -19,7 +20,8 @@ inline constexpr int kFolderTextMaxChars = static_cast<int>(kMaxPath);
 
 class CPropertyDir final : public CPropertyPage {
  public:
-  explicit CPropertyDir(WindowHost& host);
+  // `messageTitle` heads the page's message box (the program's file name).
+  CPropertyDir(WindowHost& host, std::string messageTitle);
 
   // The folder text, a path in the system's code page.
   char m_strDir[kFolderTextCapacity] = {};
@@ -37,6 +39,8 @@ class CPropertyDir final : public CPropertyPage {
   void OnBrowse();
   // Ends the text with one "\" unless it is empty or ends with one already.
   void EndWithSeparator();
+
+  std::string messageTitle_;
 };
 
 }  // namespace qv

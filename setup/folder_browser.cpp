@@ -5,9 +5,7 @@
 #include "platform/constants.h"
 
 namespace qv {
-namespace {
-
-WindowHandle TopLevelOf(WindowHost& host, WindowHandle window) {
+WindowHandle TopLevelWindowOf(WindowHost& host, WindowHandle window) {
   while (window != 0 && host.IsChildWindow(window)) {
     const WindowHandle parent = host.ParentOf(window);
     if (parent == 0) break;
@@ -16,10 +14,8 @@ WindowHandle TopLevelOf(WindowHost& host, WindowHandle window) {
   return window;
 }
 
-}  // namespace
-
 CFolderBrowser::CFolderBrowser(CWnd& page)
-    : shell_(page.platform().shell), owner_(TopLevelOf(page.host(), page.GetSafeHwnd())) {}
+    : shell_(page.platform().shell), owner_(TopLevelWindowOf(page.host(), page.GetSafeHwnd())) {}
 
 std::string CFolderBrowser::Run(const char* title, std::uint32_t flags) {
   char path[kMaxPath + 1] = {};

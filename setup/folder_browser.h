@@ -9,6 +9,9 @@
 
 namespace qv {
 
+// The top-level window that holds `window` (itself when it is one).
+[[nodiscard]] WindowHandle TopLevelWindowOf(WindowHost& host, WindowHandle window);
+
 class CFolderBrowser {
  public:
   explicit CFolderBrowser(CWnd& page);

@@ -13,7 +13,7 @@ namespace qv {
 void RunInstallWizard(SetupContext& setup, WindowHost& host, CWnd* owner) {
   CPropertySheet sheet(host, nullptr, owner);
   CPropertyLicense license(host);
-  CPropertyDir folder(host);
+  CPropertyDir folder(host, setup.title);
   license.m_pSheet = &sheet;
   folder.m_pSheet = &sheet;
   sheet.SetWizardMode();

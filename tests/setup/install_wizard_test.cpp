@@ -148,6 +148,27 @@ TEST(InstallWizard, FinishEndsATypedFolderWithASeparatorAndPassesAnEmptyOneUncha
   }
 }
 
+// A folder whose install paths would not fit is refused at Finish, over the
+// wizard, which stays on the page for the user to correct it.
+TEST(InstallWizard, FinishRefusesAFolderTooLongForTheInstallAndTheWizardStaysOpen) {
+  WizardRig rig;
+  const std::string tooLong = "D:\\" + std::string(240, 'x');
+  rig.host.onSheet = [&](sim::SimWindowHost& h, CPropertySheet& sheet) {
+    const WindowHandle handle = sheet.GetSafeHwnd();
+    ASSERT_TRUE(h.PressSheetButton(handle, kIdWizNext));
+    h.Type(h.ActivePage(handle), IDC_DIR_EDIT, tooLong.c_str());
+    EXPECT_FALSE(h.PressSheetButton(handle, kIdWizFinish));
+    EXPECT_THAT(rig.Messages(), ElementsAre(kFolderTooLongText));
+    EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::MessageBox)[0].window, handle);
+    EXPECT_EQ(rig.host.controls.Focus(h.ActivePage(handle)), IDC_DIR_EDIT);
+    h.Type(h.ActivePage(handle), IDC_DIR_EDIT, "D:\\Soft");
+    EXPECT_TRUE(h.PressSheetButton(handle, kIdWizFinish));
+  };
+  RunInstallWizard(rig.setup, rig.host, nullptr);
+  EXPECT_EQ(rig.InstallPath(), "D:\\Soft\\");
+  EXPECT_EQ(rig.sim.dialogs.lastTitle, "setup");
+}
+
 // The main dialog's two commands, each with a progress dialog of its own
 // that goes when the operation is over, and the closing messages.
 TEST(SetupDialog, InstallAndUninstallEachDriveAProgressDialogAndEndWithTheirMessage) {
