@@ -5,6 +5,7 @@
 #include "platform/constants.h"
 
 namespace qv {
+
 WindowHandle TopLevelWindowOf(WindowHost& host, WindowHandle window) {
   while (window != 0 && host.IsChildWindow(window)) {
     const WindowHandle parent = host.ParentOf(window);
