@@ -22,97 +22,102 @@
 namespace qv {
 namespace {
 
-// A periodic timer on a real thread, with a period far shorter than the
-// real one, so that polls run through every step of the page's OK.
-class ThreadTimer final : public MultimediaTimer {
- public:
-  ~ThreadTimer() override { Kill(1); }
-  std::uint32_t SetPeriodic(std::uint32_t, std::uint32_t, TimerCallback callback,
-                            void* context) override {
-    stop_.store(false);
-    thread_ = std::thread([this, callback, context] {
-      while (!stop_.load()) {
-        callback(context);
-        ++ticks;
-        std::this_thread::sleep_for(std::chrono::microseconds(50));
-      }
-    });
-    return 1;
-  }
-  void Kill(std::uint32_t) override {
-    stop_.store(true);
-    if (thread_.joinable()) thread_.join();
-  }
-  std::uint32_t Now() override { return 0; }
-  void WaitUntil(bool (*done)(const void*), const void* context) override {
-    while (!done(context)) std::this_thread::yield();
-  }
-  std::atomic<int> ticks{0};
-
- private:
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
-};
-
-// A pad whose button `button` is down at every other read.
-class BlinkingPad final : public Joystick {
- public:
-  Status GetCaps(std::uint32_t, JoyCaps&) override { return Status::Ok; }
-  Status GetPosEx(std::uint32_t, JoyInfoEx& sample) override {
-    sample.dwButtons = (reads_.fetch_add(1) % 2 == 0) ? 1u << button.load() : 0u;
-    return Status::Ok;
-  }
-  std::atomic<int> button{0};
-
- private:
-  std::atomic<int> reads_{0};
-};
-
-// The poll's posts, kept under a lock until the user-interface thread
-// hands them to the simulated window system, whose queue is that thread's.
-class LockedPosts final : public WindowSystem {
- public:
-  explicit LockedPosts(WindowSystem& inner) : inner_(inner) {}
-  bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
-                   LParam lParam) override {
-    std::lock_guard<std::mutex> lock(mutex_);
-    posts_.push_back({window, message, wParam, lParam, 0});
-    return true;
-  }
-  void Deliver() {
-    std::vector<Msg> posts;
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      posts.swap(posts_);
+// The fixture's own timer, pad and post box stand in for the system's, on
+// real threads.
+class ButtonPageThreads : public ::testing::Test {
+ protected:
+  // A periodic timer on a real thread, with a period far shorter than the
+  // real one, so that polls run through every step of the page's OK.
+  class ThreadTimer final : public MultimediaTimer {
+   public:
+    ~ThreadTimer() override { Kill(1); }
+    std::uint32_t SetPeriodic(std::uint32_t, std::uint32_t, TimerCallback callback,
+                              void* context) override {
+      stop_.store(false);
+      thread_ = std::thread([this, callback, context] {
+        while (!stop_.load()) {
+          callback(context);
+          ++ticks;
+          std::this_thread::sleep_for(std::chrono::microseconds(50));
+        }
+      });
+      return 1;
     }
-    for (const Msg& m : posts) inner_.PostMessage(m.hwnd, m.message, m.wParam, m.lParam);
-  }
-  bool GetCursorPos(Point& where) override { return inner_.GetCursorPos(where); }
-  WindowHandle WindowFromPoint(Point where) override { return inner_.WindowFromPoint(where); }
-  bool ScreenToClient(WindowHandle w, Point& where) override {
-    return inner_.ScreenToClient(w, where);
-  }
-  LResult SendMessage(WindowHandle w, std::uint32_t m, WParam wp, LParam lp) override {
-    return inner_.SendMessage(w, m, wp, lp);
-  }
-  Status SendMessageTimeout(WindowHandle w, std::uint32_t m, WParam wp, LParam lp,
-                            std::uint32_t ms) override {
-    return inner_.SendMessageTimeout(w, m, wp, lp, ms);
-  }
-  WindowHandle FindWindowByClass(const char* name) override {
-    return inner_.FindWindowByClass(name);
-  }
-  WindowHandle FirstChild(WindowHandle w) override { return inner_.FirstChild(w); }
-  void SetForegroundWindow(WindowHandle w) override { inner_.SetForegroundWindow(w); }
-  WindowHandle DesktopWindow() override { return inner_.DesktopWindow(); }
+    void Kill(std::uint32_t) override {
+      stop_.store(true);
+      if (thread_.joinable()) thread_.join();
+    }
+    std::uint32_t Now() override { return 0; }
+    void WaitUntil(bool (*done)(const void*), const void* context) override {
+      while (!done(context)) std::this_thread::yield();
+    }
+    std::atomic<int> ticks{0};
 
- private:
-  WindowSystem& inner_;
-  std::mutex mutex_;
-  std::vector<Msg> posts_;
+   private:
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+  };
+
+  // A pad whose button `button` is down at every other read.
+  class BlinkingPad final : public Joystick {
+   public:
+    Status GetCaps(std::uint32_t, JoyCaps&) override { return Status::Ok; }
+    Status GetPosEx(std::uint32_t, JoyInfoEx& sample) override {
+      sample.dwButtons = (reads_.fetch_add(1) % 2 == 0) ? 1u << button.load() : 0u;
+      return Status::Ok;
+    }
+    std::atomic<int> button{0};
+
+   private:
+    std::atomic<int> reads_{0};
+  };
+
+  // The poll's posts, kept under a lock until the user-interface thread
+  // hands them to the simulated window system, whose queue is that thread's.
+  class LockedPosts final : public WindowSystem {
+   public:
+    explicit LockedPosts(WindowSystem& inner) : inner_(inner) {}
+    bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
+                     LParam lParam) override {
+      std::lock_guard<std::mutex> lock(mutex_);
+      posts_.push_back({window, message, wParam, lParam, 0});
+      return true;
+    }
+    void Deliver() {
+      std::vector<Msg> posts;
+      {
+        std::lock_guard<std::mutex> lock(mutex_);
+        posts.swap(posts_);
+      }
+      for (const Msg& m : posts) inner_.PostMessage(m.hwnd, m.message, m.wParam, m.lParam);
+    }
+    bool GetCursorPos(Point& where) override { return inner_.GetCursorPos(where); }
+    WindowHandle WindowFromPoint(Point where) override { return inner_.WindowFromPoint(where); }
+    bool ScreenToClient(WindowHandle w, Point& where) override {
+      return inner_.ScreenToClient(w, where);
+    }
+    LResult SendMessage(WindowHandle w, std::uint32_t m, WParam wp, LParam lp) override {
+      return inner_.SendMessage(w, m, wp, lp);
+    }
+    Status SendMessageTimeout(WindowHandle w, std::uint32_t m, WParam wp, LParam lp,
+                              std::uint32_t ms) override {
+      return inner_.SendMessageTimeout(w, m, wp, lp, ms);
+    }
+    WindowHandle FindWindowByClass(const char* name) override {
+      return inner_.FindWindowByClass(name);
+    }
+    WindowHandle FirstChild(WindowHandle w) override { return inner_.FirstChild(w); }
+    void SetForegroundWindow(WindowHandle w) override { inner_.SetForegroundWindow(w); }
+    WindowHandle DesktopWindow() override { return inner_.DesktopWindow(); }
+
+   private:
+    WindowSystem& inner_;
+    std::mutex mutex_;
+    std::vector<Msg> posts_;
+  };
 };
 
-TEST(ButtonPageThreads, OkWhilePollsChooseSlotsStoresEveryEditAndEndsThePoll) {
+TEST_F(ButtonPageThreads, OkWhilePollsChooseSlotsStoresEveryEditAndEndsThePoll) {
   sim::SimPlatform sim;
   sim::SimWindowHost host{sim};
   CWinApp app{host, "Test"};

@@ -118,3 +118,21 @@ TEST_F(PadCaptureTest, AfterStopNoPollRunsAndStartAgainMakesOneTimer) {
 
 }  // namespace
 }  // namespace qv
+
+namespace qv {
+namespace {
+
+TEST_F(PadCaptureTest, AChoiceMadeBeforeThePageHasItsWindowWaitsForIt) {
+  capture.state.buttonPage.store(0);
+  sim.joystick.Press(6);
+  Poll();
+  sim.joystick.Release(6);
+  Poll();
+  EXPECT_EQ(capture.state.capturedButton.load(), 7);
+  capture.state.buttonPage.store(kPage);
+  Poll();
+  EXPECT_EQ(chosen, std::vector<int>{6});
+}
+
+}  // namespace
+}  // namespace qv
