@@ -2,8 +2,9 @@
 // menu opens the configuration sheet, centred and topmost with the button
 // page; pressing pad button 3 shows that slot; choosing the key action and
 // pressing a key shows its name; OK writes the profile and the pad types the
-// new key at once; Cancel leaves the profile as it was and polling resumes.
-// A picture of the page goes to the artefacts.
+// new key at once; Cancel leaves the profile as it was and polling resumes;
+// after an unplug, opening and closing the sheet with the pad back resumes
+// polling. A picture of the page goes to the artefacts.
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -27,9 +28,10 @@ constexpr int kNoAction = 1004;
 constexpr int kKeyAction = 1063;
 
 // Button 3 pressed and released once a second for a minute, from 5 s on:
-// whichever moment the sheet opens, the next press chooses slot 3.
-std::string PadScript() {
-  std::string script = "caps port=0 buttons=12 z=0 pov=0\nat 0 x=32767 y=32767\n";
+// whichever moment the sheet opens, the next press chooses slot 3. `head`
+// comes first (an unplug and plug before the presses).
+std::string PadScript(const std::string& head = "") {
+  std::string script = "caps port=0 buttons=12 z=0 pov=0\nat 0 x=32767 y=32767\n" + head;
   for (int t = 5000; t < 65000; t += 1000)
     script += "at " + std::to_string(t) + " buttons=4\nat " + std::to_string(t + 300) +
               " buttons=0\n";
@@ -221,6 +223,36 @@ TEST_CASE(the_sheet_sets_a_button_up_ok_saves_it_and_cancel_changes_nothing) {
   const std::size_t seen = probe.Events({"keydown"}).size();
   CHECK(probe.BringToFront());
   CHECK(WaitUntil([&] { return ProbeSawKey(probe, VK_F13, seen); }, 10000));
+
+  probe.Stop();
+  program.Stop();
+  CHECK(program.closedCleanly());
+}
+
+TEST_CASE(after_an_unplug_only_the_sheet_brings_polling_back) {
+  TaskBar bar;
+  if (!CHECK(bar.Find())) return;
+  ClearSettings();
+  CHECK(SetSetting("Buttons", "Button03", 0x2000u));
+  CHECK(SetSetting("Char", "Key03", static_cast<std::uint32_t>(VK_F13)));
+  Probe probe;
+  if (!CHECK(probe.Start(kProbeArea))) return;
+  Resident program;
+  // Unplugged at 2 s and back at 4 s; button 3 types F13 from 5 s on.
+  if (!CHECK(program.Start(PadScript("at 2000 unplug\nat 4000 plug\n"), "/Embedding"))) return;
+  RECT icon{};
+  if (!CHECK(bar.WaitForNewIcon(icon))) return;
+  CHECK(probe.BringToFront());
+  // Polling stopped at the unplug and stays stopped with the pad back.
+  Pump(9000);
+  CHECK(!ProbeSawKey(probe, VK_F13, 0));
+
+  HWND sheet = OpenSheet(icon, program.id(), false);
+  if (!CHECK(sheet != nullptr)) return;
+  ::PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  CHECK(WaitUntil([&] { return !::IsWindow(sheet); }, 10000));
+  CHECK(probe.BringToFront());
+  CHECK(WaitUntil([&] { return ProbeSawKey(probe, VK_F13, 0); }, 10000));
 
   probe.Stop();
   program.Stop();
