@@ -65,6 +65,17 @@ TEST_F(SetupCycle, OkStoresTheEditAndResumesPollingThatRanBefore) {
   EXPECT_TRUE(rig.sim.timer.IsRunning(rig.view().engine.state.TimerId.Current()));
 }
 
+TEST_F(SetupCycle, ARegistryThatRefusesTheSaveLosesNothingInMemory) {
+  rig.sim.registry.failAll = true;
+  RunSetup([&](WindowHandle sheet, WindowHandle page) {
+    rig.host.Click(page, IDC_ACTION_FAVORITES);
+    rig.host.PressSheetButton(sheet, kIdOk);
+  });
+  EXPECT_EQ(rig.view().engine.settings.ButtonFlags[0], BA_FAVORITES);
+  EXPECT_FALSE(rig.sim.registry.Has(Hive::CurrentUser, kButtonsKey, "Button01"));
+  EXPECT_TRUE(Running());
+}
+
 TEST_F(SetupCycle, CancelChangesNothingAndResumes) {
   rig.sim.registry.writes.clear();
   const std::uint32_t before = rig.view().engine.settings.ButtonFlags[0];
