@@ -48,4 +48,30 @@
 #define IDC_RELEASE_SOUND_BROWSE 1035
 #define IDC_RELEASE_SOUND_TEST 1036
 
+/* The system page. */
+#define IDD_SYSTEM_PAGE 104
+
+/* The pointer-motion sliders and the throttle option. */
+#define IDC_SPEED_SLIDER 1016
+#define IDC_NSPEED_SLIDER 1022
+#define IDC_GSPEED_SLIDER 1018
+#define IDC_DELAY_SLIDER 1030
+#define IDC_SIKII_SLIDER 1053
+#define IDC_THROTTLE 1054
+
+/* The pointer sounds: the switch, the file, browse and test. */
+#define IDC_CURSOR_SOUND_ON 1038
+#define IDC_CURSOR_SOUND_ON_PATH 1040
+#define IDC_CURSOR_SOUND_ON_BROWSE 1043
+#define IDC_CURSOR_SOUND_ON_TEST 1044
+#define IDC_CURSOR_SOUND_OFF 1039
+#define IDC_CURSOR_SOUND_OFF_PATH 1041
+#define IDC_CURSOR_SOUND_OFF_BROWSE 1045
+#define IDC_CURSOR_SOUND_OFF_TEST 1046
+
+/* The pad port, its arrows, and whether a pad answers there. */
+#define IDC_PORT 1047
+#define IDC_PORT_SPIN 1049
+#define IDC_PAD_STATUS 1050
+
 #endif

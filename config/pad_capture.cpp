@@ -53,7 +53,12 @@ void PadCapture::PadCapturePoll() {
   const std::int32_t port = state.capturePort.load();
   if (port < 0 || platform_.joystick.GetPosEx(static_cast<std::uint32_t>(port), sample) != Status::Ok)
     return;
-  if (state.captureMode.load() != kCaptureButtonPage) return;
+  const std::int32_t mode = state.captureMode.load();
+  if (mode == kCaptureSystemPage) {
+    FollowThrottle(sample);
+    return;
+  }
+  if (mode != kCaptureButtonPage) return;
   if (sample.dwButtons != 0) {
     state.capturedButton.store(1 + LowestButton(sample.dwButtons));
     return;
@@ -65,6 +70,18 @@ void PadCapture::PadCapturePoll() {
     static_cast<void>(platform_.windows.PostMessage(page, kWmSelectSlot,
                                                     static_cast<WParam>(captured - 1), 0));
   }
+}
+
+void PadCapture::FollowThrottle(const JoyInfoEx& sample) {
+  if (state.throttleFollows.load() == 0) return;
+  // The throttle's 0..65535 as the steps 1..16; a pad reporting beyond
+  // 16 bits rests at the top step, as the slider would hold it.
+  const std::uint32_t high = sample.dwZpos >> 12;
+  const std::int32_t step = static_cast<std::int32_t>(high < 15 ? high : 15) + 1;
+  // One message stands for every step until the page takes the latest.
+  if (state.throttleStep.exchange(step) != 0) return;
+  if (const WindowHandle page = state.systemPage.load(); page != 0)
+    static_cast<void>(platform_.windows.PostMessage(page, kWmThrottleStep, 0, 0));
 }
 
 }  // namespace qv

@@ -17,6 +17,8 @@ namespace qv {
 
 // Posted to the button page: switch to slot wParam (0-based).
 inline constexpr std::uint32_t kWmSelectSlot = kWmApp + 1;
+// Posted to the system page: the throttle has a step for the step slider.
+inline constexpr std::uint32_t kWmThrottleStep = kWmApp + 2;
 
 inline constexpr std::int32_t kCaptureButtonPage = 1;
 inline constexpr std::int32_t kCaptureSystemPage = 2;
@@ -30,6 +32,13 @@ struct CaptureState {
   std::atomic<std::int32_t> capturePort{0};
   // Where a chosen slot is posted.
   std::atomic<WindowHandle> buttonPage{0};
+  // The system page, and whether the throttle sets its step slider (the pad
+  // the owner probed has a throttle, and the option is on).
+  std::atomic<WindowHandle> systemPage{0};
+  std::atomic<std::int32_t> throttleFollows{0};
+  // The throttle's latest step (1..16) not yet on the slider, 0 for none:
+  // the page takes it when told, and at OK, so that OK sees the last one.
+  std::atomic<std::int32_t> throttleStep{0};
 };
 
 class PadCapture {
@@ -52,6 +61,7 @@ class PadCapture {
 
  private:
   static void TimerProc(void* context);
+  void FollowThrottle(const JoyInfoEx& sample);
 
   Platform& platform_;
   TickGate gate_;

@@ -18,6 +18,8 @@ class CDropFiles {
   CDropFiles& operator=(const CDropFiles&) = delete;
 
   std::uint32_t Count() const { return host_.DropFileCount(drop_); }
+  // The drop point in the receiving window's client coordinates.
+  Point Where() const { return host_.DropPoint(drop_); }
   // Copies the name (a file-system name) cut at a character boundary to fit
   // `capacity`; returns its length, 0 for an index past the end.
   std::size_t Name(std::uint32_t index, char* text, std::size_t capacity) const {

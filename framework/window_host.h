@@ -102,6 +102,9 @@ class DialogControls {
   virtual void SetRadioIndex(WindowHandle dialog, int firstId, int index) = 0;
   // The id of a control window (0 when it is no control of a dialog).
   virtual int IdOf(WindowHandle control) = 0;
+  // Dialog units of the dialog's template to pixels of its client area, as
+  // the dialog's font and the screen's resolution size them.
+  virtual void MapDialogRect(WindowHandle dialog, Rect& rect) = 0;
 
  protected:
   ~DialogControls() = default;
@@ -199,6 +202,9 @@ class WindowHost {
   virtual std::size_t DropFileName(DropHandle drop, std::uint32_t index, char* text,
                                    std::size_t capacity) = 0;
   virtual void FinishDrop(DropHandle drop) = 0;
+  // Where the files were let go, in the client coordinates of the window
+  // they were dropped on.
+  virtual Point DropPoint(DropHandle drop) = 0;
 
   // Takes messages until a quit request, offering each to the application's
   // PreTranslateMessage before it is dispatched; returns the quit code.

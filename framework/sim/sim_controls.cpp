@@ -81,6 +81,25 @@ int SimDialogControls::IdOf(WindowHandle control) {
   return it == byHandle_.end() ? 0 : it->second.second;
 }
 
+namespace {
+
+// The system's MulDiv: the product over the divisor, rounded half away from 0.
+std::int32_t MulDiv(std::int32_t value, std::int32_t numerator, std::int32_t denominator) {
+  const std::int64_t product = static_cast<std::int64_t>(value) * numerator;
+  const std::int64_t half = denominator / 2;
+  return static_cast<std::int32_t>(product >= 0 ? (product + half) / denominator
+                                                : (product - half) / denominator);
+}
+
+}  // namespace
+
+void SimDialogControls::MapDialogRect(WindowHandle, Rect& rect) {
+  rect.left = MulDiv(rect.left, dialogBaseUnits.cx, 4);
+  rect.right = MulDiv(rect.right, dialogBaseUnits.cx, 4);
+  rect.top = MulDiv(rect.top, dialogBaseUnits.cy, 8);
+  rect.bottom = MulDiv(rect.bottom, dialogBaseUnits.cy, 8);
+}
+
 std::vector<std::pair<int, const SimControl*>> SimDialogControls::InOrder(
     WindowHandle dialog) const {
   std::vector<std::pair<int, const SimControl*>> list;

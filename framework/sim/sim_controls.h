@@ -93,6 +93,7 @@ class SimDialogControls final : public DialogControls {
   int GetRadioIndex(WindowHandle dialog, int firstId) override;
   void SetRadioIndex(WindowHandle dialog, int firstId, int index) override;
   int IdOf(WindowHandle control) override;
+  void MapDialogRect(WindowHandle dialog, Rect& rect) override;
 
   // The test's view. At() of an id that a template-made dialog lacks is
   // reported through onUnknownControl (by default the run stops with the
@@ -112,6 +113,10 @@ class SimDialogControls final : public DialogControls {
   // The dialog manager's Tab: the focus to the next enabled tab stop.
   void FocusNextTabStop(WindowHandle dialog);
   std::function<void(WindowHandle dialog, std::uint32_t templateId, int id)> onUnknownControl;
+  // The dialogs' base units in pixels: the average character width and the
+  // height of their font (4 dialog units across, 8 down). 7 by 12 is the
+  // configuration pages' 9-point font on a screen of 96 dots per inch.
+  Size dialogBaseUnits{7, 12};
 
  private:
   std::vector<std::pair<int, const SimControl*>> InOrder(WindowHandle dialog) const;

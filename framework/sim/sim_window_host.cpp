@@ -511,12 +511,13 @@ void SimWindowHost::DragAcceptFiles(WindowHandle window, bool accept) {
   if (SimWindow* record = Find(window)) record->acceptsFiles = accept;
 }
 
-void SimWindowHost::DropFiles(WindowHandle window, std::vector<std::string> names) {
+void SimWindowHost::DropFiles(WindowHandle window, std::vector<std::string> names, Point at) {
   SimWindow* record = Find(window);
   // The shell drops only on windows that take files.
   if (record == nullptr || !record->acceptsFiles) return;
   const DropHandle drop = nextDrop_++;
   drops_[drop] = std::move(names);
+  dropPoints_[drop] = at;
   sim_.windows.PostMessage(window, kWmDropFiles, static_cast<WParam>(drop), 0);
   Pump();
 }
@@ -536,6 +537,14 @@ std::size_t SimWindowHost::DropFileName(DropHandle drop, std::uint32_t index, ch
   return CopyText(text, capacity, name.c_str(), name.size());
 }
 
-void SimWindowHost::FinishDrop(DropHandle drop) { drops_.erase(drop); }
+void SimWindowHost::FinishDrop(DropHandle drop) {
+  drops_.erase(drop);
+  dropPoints_.erase(drop);
+}
+
+Point SimWindowHost::DropPoint(DropHandle drop) {
+  auto it = dropPoints_.find(drop);
+  return it == dropPoints_.end() ? Point{} : it->second;
+}
 
 }  // namespace qv::sim

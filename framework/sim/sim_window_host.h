@@ -126,6 +126,7 @@ class SimWindowHost final : public WindowHost {
   std::size_t DropFileName(DropHandle drop, std::uint32_t index, char* text,
                            std::size_t capacity) override;
   void FinishDrop(DropHandle drop) override;
+  Point DropPoint(DropHandle drop) override;
 
   // Pumps until a quit request; when the queue runs dry, `onIdle` acts as the
   // user. Returns the quit code, or -1 when the queue is empty, no quit was
@@ -176,7 +177,7 @@ class SimWindowHost final : public WindowHost {
                 LParam keyData = 0);
   // Files dropped on a window (names in the system's code page), through the
   // queue as the shell posts them.
-  void DropFiles(WindowHandle window, std::vector<std::string> names);
+  void DropFiles(WindowHandle window, std::vector<std::string> names, Point at = {});
   int UnfinishedDrops() const { return static_cast<int>(drops_.size()); }
 
   // The user on a running property sheet. Selecting a tab or pressing a
@@ -239,6 +240,7 @@ class SimWindowHost final : public WindowHost {
   std::map<std::uint32_t, std::vector<ControlSpec>> templates_;
   std::map<WindowHandle, std::size_t> sheets_;  // running sheet -> index in sheetRuns
   std::map<DropHandle, std::vector<std::string>> drops_;
+  std::map<DropHandle, Point> dropPoints_;
   DropHandle nextDrop_ = 0xD000;
   std::uint32_t queueSerial_ = 0;
   std::map<std::uint32_t, Size> bitmaps_;

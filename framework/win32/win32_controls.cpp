@@ -156,4 +156,10 @@ int Win32DialogControls::IdOf(WindowHandle control) {
   return ::GetDlgCtrlID(ToHwnd(control));
 }
 
+void Win32DialogControls::MapDialogRect(WindowHandle dialog, Rect& rect) {
+  RECT mapped{rect.left, rect.top, rect.right, rect.bottom};
+  ::MapDialogRect(ToHwnd(dialog), &mapped);
+  rect = {mapped.left, mapped.top, mapped.right, mapped.bottom};
+}
+
 }  // namespace qv

@@ -430,6 +430,12 @@ std::size_t Win32WindowHost::DropFileName(DropHandle drop, std::uint32_t index, 
 
 void Win32WindowHost::FinishDrop(DropHandle drop) { ::DragFinish(reinterpret_cast<HDROP>(drop)); }
 
+Point Win32WindowHost::DropPoint(DropHandle drop) {
+  POINT at{};
+  ::DragQueryPoint(reinterpret_cast<HDROP>(drop), &at);
+  return {at.x, at.y};
+}
+
 void Win32WindowHost::PostQuit(int exitCode) { ::PostQuitMessage(exitCode); }
 
 std::uint32_t Win32WindowHost::RegisterWindowMessage(const char* name) {

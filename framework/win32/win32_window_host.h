@@ -40,6 +40,7 @@ class Win32DialogControls final : public DialogControls {
   int GetRadioIndex(WindowHandle dialog, int firstId) override;
   void SetRadioIndex(WindowHandle dialog, int firstId, int index) override;
   int IdOf(WindowHandle control) override;
+  void MapDialogRect(WindowHandle dialog, Rect& rect) override;
 };
 
 class Win32WindowHost final : public WindowHost {
@@ -89,6 +90,7 @@ class Win32WindowHost final : public WindowHost {
   std::size_t DropFileName(DropHandle drop, std::uint32_t index, char* text,
                            std::size_t capacity) override;
   void FinishDrop(DropHandle drop) override;
+  Point DropPoint(DropHandle drop) override;
 
   int RunMessageLoop(CWinApp& app) override;
   void PostQuit(int exitCode) override;

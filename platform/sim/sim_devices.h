@@ -1,9 +1,13 @@
 // Simulated sound, input synthesis and key state, message boxes and the help
-// viewer: each records what it is asked to do in the shared log.
+// viewer and the file-open dialog: each records what it is asked to do in the shared log.
 #pragma once
 
 #include <cstdint>
+#include <cstddef>
 #include <deque>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/dialogs.h"
 #include "platform/input.h"
@@ -62,7 +66,20 @@ class SimDialogs final : public Dialogs {
     return true;
   }
 
+  Status OpenFileName(WindowHandle owner, const char* title, const char* filter,
+                      std::uint32_t flags, char* path, std::size_t capacity) override;
+
   void QueueAnswer(std::int32_t button) { answers_.push_back(button); }
+  // The file-open dialog as the user saw it, and the next answer (none: the
+  // user cancels).
+  struct OpenFileRequest {
+    WindowHandle owner = 0;
+    std::string title;
+    std::string filter;  // the zeros of the system's form kept
+    std::uint32_t flags = 0;
+  };
+  std::vector<OpenFileRequest> openFileRequests;
+  std::optional<std::string> openFileAnswer;
   std::string lastTitle;
   // Runs while a box is "shown" (a test can act as the user meanwhile).
   void (*onMessageBox)() = nullptr;

@@ -28,6 +28,7 @@ enum class EffectKind {
   TimerStart,     // a: id, b: period, c: resolution
   TimerKill,      // a: id
   Registry,       // text: key\name written, a: type
+  FileDialog,     // window: owner, text: title, a: flags
 };
 
 struct Effect {

@@ -3,12 +3,14 @@
 #include <cstddef>
 
 #include "platform/constants.h"
+#include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/types.h"
 #include "platform/win32/win32_api.h"
 
+#include <commdlg.h>
 #include <shlobj.h>  // after the Windows headers, which it needs
 
 namespace qv {
@@ -98,6 +100,9 @@ QV_SAME(kMbIconInformation, MB_ICONINFORMATION);
 QV_SAME(kIdYes, IDYES);
 QV_SAME(kIdNo, IDNO);
 QV_SAME(kHelpFinder, HELP_FINDER);
+QV_SAME(kOfnHideReadOnly, OFN_HIDEREADONLY);
+QV_SAME(kOfnPathMustExist, OFN_PATHMUSTEXIST);
+QV_SAME(kOfnFileMustExist, OFN_FILEMUSTEXIST);
 
 // Menus.
 QV_SAME(kMfString, MF_STRING);

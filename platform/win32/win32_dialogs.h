@@ -1,4 +1,4 @@
-// Message boxes and the help viewer.
+// Message boxes, the help viewer and the file-open dialog.
 #pragma once
 
 #include "platform/dialogs.h"
