@@ -70,6 +70,22 @@ TEST_CASE(AboutDialogTitleAndStringsAreThere) {
   CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) != nullptr);
 }
 
+// System-aware of the screen's resolution, so that a scaled screen gets the
+// pages drawn at its size rather than stretched.
+TEST_CASE(ManifestDeclaresDpiAwarenessAndTheSystemPageIsThere) {
+  ModuleOwner program = OpenProgram();
+  CHECK(program.valid());
+  if (!program) return;
+  CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(104), MAKEINTRESOURCEW(5)) != nullptr);
+  const HRSRC found = ::FindResourceW(program.get(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  CHECK(found != nullptr);
+  if (!found) return;
+  const char* data = static_cast<const char*>(::LockResource(::LoadResource(program.get(), found)));
+  const std::string manifest(data, ::SizeofResource(program.get(), found));
+  CHECK(manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">"
+                      "true</dpiAware>") != std::string::npos);
+}
+
 TEST_CASE(PicturesAreThere) {
   ModuleOwner program = OpenProgram();
   CHECK(program.valid());
