@@ -117,18 +117,6 @@ TEST_F(SystemPagePaths, TestPlaysTheMemberAndNothingWhenItIsEmpty) {
   EXPECT_EQ(MessageBoxes("C:\\missing.wav"), 0);
 }
 
-TEST_F(SystemPagePaths, ASoundBoxSwitchesItsTrio) {
-  Run([&](WindowHandle w) {
-    for (int id : {IDC_CURSOR_SOUND_ON_PATH, IDC_CURSOR_SOUND_ON_BROWSE, IDC_CURSOR_SOUND_ON_TEST,
-                   IDC_CURSOR_SOUND_OFF_TEST})
-      EXPECT_FALSE(At(w, id).enabled) << id;
-    host.Click(w, IDC_CURSOR_SOUND_ON);
-    for (int id : {IDC_CURSOR_SOUND_ON_PATH, IDC_CURSOR_SOUND_ON_BROWSE, IDC_CURSOR_SOUND_ON_TEST})
-      EXPECT_TRUE(At(w, id).enabled) << id;
-    EXPECT_FALSE(At(w, IDC_CURSOR_SOUND_OFF_PATH).enabled);
-  });
-}
-
 // The button page's layout: the family on template 103, with the page's
 // conditions given as they stand.
 class ButtonLayoutDrops final : public CDialog {
