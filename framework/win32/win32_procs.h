@@ -12,6 +12,9 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 INT_PTR CALLBACK FrameworkDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK FrameworkPageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// A page template's size in pixels as `page`'s font and the screen size it.
+SIZE PageTemplatePixels(HWND page, HINSTANCE instance, WORD templateId);
+
 // A window of the system's that the host subclasses (the property sheet)
 // keeps its object and the procedure it had before in these properties;
 // the default processing of its messages is that procedure.

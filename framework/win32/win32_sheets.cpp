@@ -108,7 +108,69 @@ LRESULT CALLBACK SheetSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
   }
 }
 
+// The sheet measures its pages in the dialog units of its own font. A page
+// whose own font has larger units (another face, a screen of more dots per
+// inch) would be cut off: the sheet, its tabs and its buttons make room for
+// the largest page, measured in the units of the page it shows first.
+void FitSheetToPages(HWND hwnd, HINSTANCE instance, const std::vector<PROPSHEETPAGEW>& pages) {
+  const HWND tab = reinterpret_cast<HWND>(::SendMessageW(hwnd, PSM_GETTABCONTROL, 0, 0));
+  const HWND first = reinterpret_cast<HWND>(::SendMessageW(hwnd, PSM_GETCURRENTPAGEHWND, 0, 0));
+  if (tab == nullptr || first == nullptr) return;
+  SIZE need{0, 0};
+  for (const PROPSHEETPAGEW& page : pages) {
+    const SIZE size = PageTemplatePixels(first, instance, LOWORD(page.pszTemplate));
+    need.cx = size.cx > need.cx ? size.cx : need.cx;
+    need.cy = size.cy > need.cy ? size.cy : need.cy;
+  }
+  RECT display{};
+  ::GetWindowRect(tab, &display);
+  ::SendMessageW(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  const LONG dx = need.cx - (display.right - display.left);
+  const LONG dy = need.cy - (display.bottom - display.top);
+  const LONG growX = dx > 0 ? dx : 0;
+  const LONG growY = dy > 0 ? dy : 0;
+  if (growX == 0 && growY == 0) return;
+  const auto grow = [&](HWND window) {
+    RECT area{};
+    ::GetWindowRect(window, &area);
+    ::SetWindowPos(window, nullptr, 0, 0, area.right - area.left + growX,
+                   area.bottom - area.top + growY, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  grow(hwnd);
+  grow(tab);
+  // The buttons keep their place at the bottom right; pages stay where the
+  // sheet put them.
+  wchar_t className[16];
+  for (HWND child = ::GetWindow(hwnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    if (child == tab || (::GetClassNameW(child, className, 16) && std::wstring(className) == L"#32770"))
+      continue;
+    RECT area{};
+    ::GetWindowRect(child, &area);
+    ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&area), 2);
+    ::SetWindowPos(child, nullptr, area.left + growX, area.top + growY, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
 }  // namespace
+
+SIZE PageTemplatePixels(HWND page, HINSTANCE instance, WORD templateId) {
+  SIZE size{0, 0};
+  const HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5));
+  const auto* words =
+      found != nullptr ? static_cast<const WORD*>(::LockResource(::LoadResource(instance, found)))
+                       : nullptr;
+  if (words == nullptr) return size;
+  // DLGTEMPLATEEX starts with the version 1 and 0xFFFF; its size follows
+  // the help id, the styles, the count and the position.
+  const bool extended = words[0] == 1 && words[1] == 0xFFFF;
+  const WORD* cxcy = extended ? words + 2 + 2 + 2 + 2 + 1 + 2 : words + 2 + 2 + 1 + 2;
+  RECT area{0, 0, static_cast<short>(cxcy[0]), static_cast<short>(cxcy[1])};
+  ::MapDialogRect(page, &area);
+  size.cx = area.right;
+  size.cy = area.bottom;
+  return size;
+}
 
 std::intptr_t Win32WindowHost::RunPropertySheet(CPropertySheet& sheet, WindowHandle parent) {
   InitCommonControls();
@@ -158,6 +220,7 @@ std::intptr_t Win32WindowHost::RunPropertySheet(CPropertySheet& sheet, WindowHan
       ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SheetSubclassProc)));
   ::SetPropW(hwnd, kOriginalProcProperty, reinterpret_cast<HANDLE>(original));
   sheet.BindHandle(FromHwnd(hwnd));
+  if (!sheet.IsWizardMode()) FitSheetToPages(hwnd, instance, pages);
   sheet.HandleInitDialog();
 
   // Modal for its owner, as the system's modal sheet would be.

@@ -173,6 +173,24 @@ INT_PTR CALLBACK FrameworkPageProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     CPropertySheet* sheet = page != nullptr ? page->GetSheet() : nullptr;
     if (sheet != nullptr && sheet->GetSafeHwnd() == 0) sheet->BindHandle(FromHwnd(::GetParent(hwnd)));
   }
+  if (message == WM_NOTIFY && lParam != 0 &&
+      reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_SETACTIVE)) {
+    // The sheet sizes a page in its own font's units; the page gets room
+    // for the whole of its template in the page's own.
+    // (A wizard's pages keep the size the wizard gives them.)
+    const auto* shown = reinterpret_cast<CPropertyPage*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (shown != nullptr && shown->GetSheet() != nullptr && shown->GetSheet()->IsWizardMode())
+      shown = nullptr;
+    RECT area{};
+    ::GetWindowRect(hwnd, &area);
+    const SIZE need = shown != nullptr
+                          ? PageTemplatePixels(hwnd, ::GetModuleHandleW(nullptr),
+                                               static_cast<WORD>(shown->templateId()))
+                          : SIZE{0, 0};
+    if (need.cx > area.right - area.left || need.cy > area.bottom - area.top)
+      ::SetWindowPos(hwnd, nullptr, 0, 0, need.cx, need.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   return DialogProcFor(hwnd, message, wParam, lParam, page);
 }
 

@@ -226,6 +226,8 @@ TEST_CASE(the_system_page_snaps_follows_the_throttle_and_takes_drops_and_chosen_
       ::SetDlgItemTextW(dialog, edt1, wide.c_str());
       ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
       fileTaken = WaitForItemText(page, IDC_CURSOR_SOUND_ON_PATH, wide);
+      qv::e2e::WaitUntil([&] { return !::IsWindow(dialog); }, 5000);
+      qv::e2e::Pump(300);
     }
     Picture(window, "system-page.bmp");
     ::PostMessageW(window, PSM_PRESSBUTTON, PSBTN_OK, 0);
@@ -289,11 +291,24 @@ int LargeScreenPage() {
         inside = false;
       }
     }
+    // The page itself within the sheet, above its buttons.
+    RECT sheetClient{}, pageArea{}, okArea{};
+    ::GetClientRect(window, &sheetClient);
+    ::GetWindowRect(page, &pageArea);
+    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&pageArea), 2);
+    ::GetWindowRect(::GetDlgItem(window, IDOK), &okArea);
+    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&okArea), 2);
+    if (pageArea.right > sheetClient.right || pageArea.bottom > okArea.top) {
+      std::printf("  the page reaches beyond the sheet or over its buttons\n");
+      inside = false;
+    }
     whole = inside;
     DropOn(page, CentreOf(ClientRectOf(page, IDC_CURSOR_SOUND_ON_PATH)), on);
     DropOn(page, CentreOf(ClientRectOf(page, IDC_CURSOR_SOUND_OFF_PATH)), off);
     landed = WaitForItemText(page, IDC_CURSOR_SOUND_ON_PATH, qv::SystemToWide(on.c_str())) &&
              WaitForItemText(page, IDC_CURSOR_SOUND_OFF_PATH, qv::SystemToWide(off.c_str()));
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    qv::e2e::Pump(500);
     Picture(window, "system-page-144dpi.bmp");
     ::PostMessageW(window, PSM_PRESSBUTTON, PSBTN_OK, 0);
   });
