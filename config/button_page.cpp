@@ -10,6 +10,7 @@
 #include "config/config_ids.h"
 #include "config/key_capture.h"
 #include "config/key_names.h"
+#include "config/path_fields.h"
 #include "config/texts.h"
 #include "framework/data_exchange.h"
 #include "framework/messages.h"
@@ -179,6 +180,7 @@ bool CMyPropertyPage1::OnCommand(WParam wParam, LParam lParam) {
       OnSoundBox();
       return true;
     }
+    if (OnPathButton(id)) return true;
   }
   return CPropertyPage::OnCommand(wParam, lParam);
 }
@@ -222,9 +224,43 @@ bool CMyPropertyPage1::DispatchOwnMessages(std::uint32_t message, WParam wParam,
                                            LResult& result) {
   static constexpr MessageMapEntry<CMyPropertyPage1> kMap[] = {
       OnMessageEntry(kWmSelectSlot, &CMyPropertyPage1::OnSelectSlot),
+      OnDropFilesEntry(&CMyPropertyPage1::OnDropFiles),
   };
   if (DispatchMessageMap(*this, kMap, message, wParam, lParam, result)) return true;
   return CPropertyPage::DispatchOwnMessages(message, wParam, lParam, result);
+}
+
+bool CMyPropertyPage1::OnPathButton(int id) {
+  switch (id) {
+    case IDC_PRESS_SOUND_BROWSE:
+      static_cast<void>(BrowsePath(*this, kPressSoundField, pressSoundPath));
+      return true;
+    case IDC_RELEASE_SOUND_BROWSE:
+      static_cast<void>(BrowsePath(*this, kReleaseSoundField, releaseSoundPath));
+      return true;
+    case IDC_APP_BROWSE:
+      static_cast<void>(BrowsePath(*this, kProgramField, appPathText));
+      return true;
+    case IDC_PRESS_SOUND_TEST:
+      TestSound(platform(), pressSoundPath);
+      return true;
+    case IDC_RELEASE_SOUND_TEST:
+      TestSound(platform(), releaseSoundPath);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CMyPropertyPage1::OnDropFiles(CDropFiles& drop) {
+  const PathTarget targets[] = {
+      {kPressSoundField, pressSoundOn == 1, pressSoundPath},
+      {kReleaseSoundField, releaseSoundOn == 1, releaseSoundPath},
+      {kProgramField, ValidSlot(curSlot) && (ButtonFlags[curSlot] & BA_LAUNCH) != 0, appPathText},
+  };
+  static_cast<void>(DropOnPathFields(*this, drop, targets, sizeof targets / sizeof targets[0]));
+  ShowButton(curSlot);
+  Default();
 }
 
 LResult CMyPropertyPage1::OnSelectSlot(WParam slot, LParam) {

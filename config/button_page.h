@@ -70,6 +70,9 @@ class CMyPropertyPage1 : public CPropertyPage {
   void OnExtensionBox();
   void OnSoundBox();
   LResult OnSelectSlot(WParam slot, LParam);
+  // The path fields: browse, test, and files dropped on the page.
+  bool OnPathButton(int id);
+  void OnDropFiles(CDropFiles& drop);
   void StoreCurrentSlot();
   void LoadSlotFields(int slot);
   void EnableFor(std::uint32_t shownAction);

@@ -9,9 +9,11 @@ namespace qv {
 CMyPropertySheet::CMyPropertySheet(WindowHost& host, CWnd* parent)
     : CPropertySheet(host, Caption().c_str(), parent),
       capture(host.platform()),
-      buttonPage(host, capture) {
+      buttonPage(host, capture),
+      systemPage(host, capture) {
   m_psh.dwFlags |= kPshNoApplyNow;
   AddPage(&buttonPage);
+  AddPage(&systemPage);
 }
 
 std::string CMyPropertySheet::Caption() {

@@ -6,6 +6,7 @@
 
 #include "config/button_page.h"
 #include "config/pad_capture.h"
+#include "config/system_page.h"
 #include "framework/property_sheet.h"
 
 namespace qv {
@@ -18,6 +19,7 @@ class CMyPropertySheet : public CPropertySheet {
   // poll that the pages started.
   PadCapture capture;
   CMyPropertyPage1 buttonPage;
+  CMyPropertyPage2 systemPage;
 
  protected:
   // Centred on the desktop and above every other window.

@@ -173,9 +173,12 @@ void CQuorvantixView::OnSetup() {
   // The system fields pass through the cycle as they are.
   PadSettings edited = engine.settings;
   sheet.buttonPage.LoadFrom(edited);
+  sheet.systemPage.LoadFrom(edited, engine.caps.HasZ);
 
   if (sheet.DoModal() == kIdOk) {
     sheet.buttonPage.StoreInto(edited);
+    // The port as the system page shows it, 1-based.
+    sheet.systemPage.StoreInto(edited);
     engine.ApplySettings(edited);
   }
   configOpen = 0;

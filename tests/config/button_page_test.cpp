@@ -232,5 +232,37 @@ TEST_F(ButtonPage, WithoutAPadOnlyTheFirstSlotIsEditedAndAllElseWorks) {
   EXPECT_EQ(page.ButtonFlags[0], BA_ACCEL);
 }
 
+TEST_F(ButtonPage, PathFieldsTakeDropsByTheirConditionsBrowseAndTest) {
+  settings.ButtonFlags[0] = BA_LAUNCH;
+  Run([&] {
+    const WindowHandle w = Page();
+    host.DropFiles(w, {"C:\\x.WAV"}, {300, 170});
+    EXPECT_EQ(At(IDC_PRESS_SOUND_PATH).text, "") << "its sound is off";
+    host.Click(w, IDC_PRESS_SOUND);
+    host.DropFiles(w, {"C:\\x.WAV"}, {300, 170});
+    EXPECT_EQ(At(IDC_PRESS_SOUND_PATH).text, "C:\\x.WAV");
+    host.DropFiles(w, {"C:\\tool.wav"}, {100, 330});
+    EXPECT_EQ(At(IDC_APP_PATH).text, "C:\\tool.wav") << "the program field takes any file";
+    host.Type(w, IDC_APP_PATH, "typed");
+    host.DropFiles(w, {"C:\\a.exe", "C:\\b.exe"}, {100, 330});
+    EXPECT_EQ(At(IDC_APP_PATH).text, "C:\\tool.wav") << "the slot is shown again after any drop";
+    sim.dialogs.openFileAnswer = "C:\\Tools\\run.exe";
+    host.Click(w, IDC_APP_BROWSE);
+    host.Click(w, IDC_PRESS_SOUND_TEST);
+    EXPECT_TRUE(Ok());
+  });
+  page.StoreInto(settings);
+  EXPECT_STREQ(settings.AppPath[0], "C:\\Tools\\run.exe");
+  EXPECT_STREQ(settings.PressSoundFile[0], "C:\\x.WAV");
+  ASSERT_FALSE(sim.dialogs.openFileRequests.empty());
+  EXPECT_EQ(sim.dialogs.openFileRequests.back().title, "アプリケーション選択");
+  static constexpr char kAll[] = "All File(*.*) \0 *.*\0";
+  EXPECT_EQ(sim.dialogs.openFileRequests.back().filter, std::string(kAll, sizeof kAll));
+  int played = 0;
+  for (const auto& effect : sim.log.All())
+    played += effect.kind == sim::EffectKind::Sound && std::string(effect.text) == "C:\\x.WAV";
+  EXPECT_EQ(played, 1);
+}
+
 }  // namespace
 }  // namespace qv

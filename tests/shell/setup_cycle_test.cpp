@@ -94,6 +94,24 @@ TEST_F(SetupCycle, CancelChangesNothingAndResumes) {
   EXPECT_FALSE(Running());
 }
 
+TEST_F(SetupCycle, TheSystemPageShowsTheSettingsAndOkStoresItsEdits) {
+  rig.view().engine.settings.Speed = 60;
+  RunSetup([&](WindowHandle sheet, WindowHandle) {
+    ASSERT_TRUE(rig.host.SelectPage(sheet, 1));
+    const WindowHandle page = rig.host.ActivePage(sheet);
+    EXPECT_EQ(rig.host.controls.At(page, IDC_SPEED_SLIDER).sliderPos, 60);
+    EXPECT_EQ(rig.host.controls.At(page, IDC_PORT).text, "1");
+    rig.host.DragSlider(page, IDC_DELAY_SLIDER, 440);
+    rig.host.SpinUpDown(page, IDC_PORT_SPIN, 1);
+    EXPECT_EQ(rig.host.controls.At(page, IDC_PAD_STATUS).text, "未接続");
+    rig.host.PressSheetButton(sheet, kIdOk);
+  });
+  EXPECT_EQ(rig.view().engine.settings.Delay, 400);
+  EXPECT_EQ(rig.view().engine.settings.PortID, 1);
+  EXPECT_EQ(rig.sim.registry.Dword(Hive::CurrentUser, kButtonsKey, "Delay"), 400u);
+  EXPECT_EQ(rig.sim.registry.Dword(Hive::CurrentUser, kButtonsKey, "PortID"), 1u);
+}
+
 TEST_F(SetupCycle, ASetupCommandPostedWhileTheSheetIsOpenOpensNoSecondSheet) {
   RunSetup([&](WindowHandle, WindowHandle) {
     rig.sim.windows.PostMessage(rig.frameWindow(), kWmCommand, ID_SETUP, 0);
