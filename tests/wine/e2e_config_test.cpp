@@ -176,7 +176,9 @@ TEST_CASE(the_sheet_sets_a_button_up_ok_saves_it_and_cancel_changes_nothing) {
   if (!CHECK(sheet != nullptr)) return;
   // The system shows the sheet before the program places it.
   CHECK(WaitUntil([&] { return Centred(sheet); }, 5000));
-  CHECK((::GetWindowLongW(sheet, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+  // Made topmost after it is centred, by the program's own thread.
+  CHECK(WaitUntil([&] { return (::GetWindowLongW(sheet, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; },
+                  5000));
   RECT box{};
   ::GetWindowRect(sheet, &box);
   const HWND page = reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
