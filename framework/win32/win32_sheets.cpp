@@ -152,6 +152,20 @@ void FitSheetToPages(HWND hwnd, HINSTANCE instance, const std::vector<PROPSHEETP
   }
 }
 
+// The sheet is made hidden and shown once its owner's initialisation has
+// placed it: made visible, it would first appear where the template puts
+// it, at the screen's corner.
+int CALLBACK MadeHidden(HWND, UINT message, LPARAM lParam) {
+  if (message != PSCB_PRECREATE || lParam == 0) return 0;
+  auto* words = reinterpret_cast<WORD*>(lParam);
+  // An extended template starts with its version 1 and 0xFFFF; its style
+  // follows the help id and the extended style.
+  const bool extended = words[0] == 1 && words[1] == 0xFFFF;
+  auto* style = reinterpret_cast<DWORD*>(extended ? words + 6 : words);
+  *style &= ~static_cast<DWORD>(WS_VISIBLE);
+  return 0;
+}
+
 }  // namespace
 
 SIZE PageTemplatePixels(HWND page, HINSTANCE instance, WORD templateId) {
@@ -197,7 +211,8 @@ std::intptr_t Win32WindowHost::RunPropertySheet(CPropertySheet& sheet, WindowHan
   const std::wstring caption = ProgramToWide(sheet.Title());
   PROPSHEETHEADERW header{};
   header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | sheet.m_psh.dwFlags;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USECALLBACK | sheet.m_psh.dwFlags;
+  header.pfnCallback = MadeHidden;
   header.hwndParent = ToHwnd(parent);
   header.hInstance = instance;
   header.pszCaption = caption.c_str();
@@ -222,6 +237,7 @@ std::intptr_t Win32WindowHost::RunPropertySheet(CPropertySheet& sheet, WindowHan
   sheet.BindHandle(FromHwnd(hwnd));
   if (!sheet.IsWizardMode()) FitSheetToPages(hwnd, instance, pages);
   sheet.HandleInitDialog();
+  ::ShowWindow(hwnd, SW_SHOW);
 
   // Modal for its owner, as the system's modal sheet would be.
   const HWND owner = ToHwnd(parent);
