@@ -8,6 +8,7 @@ namespace qv {
 namespace {
 
 bool splashEnabled = false;
+std::uint32_t displayTimeMs = kSplashTimeMs;
 CSplashWnd* currentSplash = nullptr;
 
 bool IsKeyOrButtonDown(std::uint32_t message) {
@@ -29,6 +30,8 @@ bool IsKeyOrButtonDown(std::uint32_t message) {
 }  // namespace
 
 void CSplashWnd::EnableSplashScreen(bool enable) { splashEnabled = enable; }
+
+void CSplashWnd::SetDisplayTime(std::uint32_t ms) { displayTimeMs = ms != 0 ? ms : kSplashTimeMs; }
 
 CSplashWnd* CSplashWnd::Current() { return currentSplash; }
 
@@ -90,7 +93,7 @@ int CSplashWnd::OnCreate() {
   if (CWnd::OnCreate() == -1) return -1;
   // With no owner the window is centred in the primary screen's work area.
   CenterWindow();
-  SetTimer(kSplashTimerId, kSplashTimeMs);
+  SetTimer(kSplashTimerId, displayTimeMs);
   return 0;
 }
 

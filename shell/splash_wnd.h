@@ -16,6 +16,11 @@ class CSplashWnd final : public CWnd {
  public:
   // Whether the splash may be shown at all; off until set.
   static void EnableSplashScreen(bool enable);
+  // How long a splash shown from now on stays up unless a key or a click
+  // closes it first: kSplashTimeMs unless the scripted test build asks for
+  // longer, so that its tests can tell a press from the timer. 0 is taken
+  // as kSplashTimeMs.
+  static void SetDisplayTime(std::uint32_t ms);
   // Creates and shows the splash when enabled and none exists yet; `parent`
   // (may be null) owns it. Nothing is reported when it cannot be shown.
   static void ShowSplashScreen(WindowHost& host, CWnd* parent);

@@ -32,6 +32,7 @@ class SplashTest : public ::testing::Test {
   void TearDown() override {
     CSplashWnd::HideSplashScreen();
     CSplashWnd::EnableSplashScreen(false);
+    CSplashWnd::SetDisplayTime(0);
   }
 
   bool Start(std::vector<std::string> args = {}) {
@@ -94,6 +95,26 @@ TEST_F(SplashTest, GoesAfterTwoSecondsWithItsPicture) {
   // The program runs on, and nothing shows the splash again.
   EXPECT_TRUE(rig.host.IsWindow(rig.frameWindow()));
   rig.host.Advance(5000);
+  EXPECT_EQ(CSplashWnd::Current(), nullptr);
+}
+
+TEST_F(SplashTest, ALongerDisplayTimeKeepsItUpThatLongAndZeroMeansTwoSeconds) {
+  CSplashWnd::SetDisplayTime(60000);
+  ASSERT_TRUE(Start());
+  const WindowHandle splash = Splash();
+  ASSERT_NE(splash, 0u);
+  rig.host.Advance(59999);
+  EXPECT_EQ(Splash(), splash);
+  rig.host.Advance(1);
+  EXPECT_FALSE(rig.host.IsWindow(splash));
+
+  CSplashWnd::SetDisplayTime(0);
+  ShellRig fresh;
+  fresh.host.AddBitmap(IDB_SPLASH, Size{320, 240});
+  fresh.app = std::make_unique<CQuorvantixApp>(fresh.host);
+  ASSERT_TRUE(fresh.app->InitInstance());
+  ASSERT_NE(CSplashWnd::Current(), nullptr);
+  fresh.host.Advance(2000);
   EXPECT_EQ(CSplashWnd::Current(), nullptr);
 }
 

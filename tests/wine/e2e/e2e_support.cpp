@@ -293,11 +293,16 @@ bool Probe::Start(const RECT& area) {
 }
 
 bool Probe::BringToFront() {
+  // The foreground changes at once, the focus only when the probe has
+  // handled its activation: keys sent before that may go elsewhere.
   return WaitUntil(
       [&] {
-        if (::GetForegroundWindow() == window_) return true;
-        ::SetForegroundWindow(window_);
-        return false;
+        if (::GetForegroundWindow() != window_) {
+          ::SetForegroundWindow(window_);
+          return false;
+        }
+        const std::vector<ProbeEvent> focus = Events({"focus"});
+        return !focus.empty() && focus.back().a == 1;
       },
       10000);
 }

@@ -127,7 +127,8 @@ class Probe {
   // front and puts the pointer at the area's centre.
   [[nodiscard]] bool Start(const RECT& area);
   // Makes the probe the foreground window again (another program's window
-  // may have taken the front) and waits until it is.
+  // may have taken the front) and waits until it is and the probe itself
+  // reports having the keyboard focus.
   [[nodiscard]] bool BringToFront();
   // Makes the probe stop taking messages for `ms`, as a hung program, and
   // waits until it has.

@@ -13,6 +13,7 @@
 //   keydown|keyup|syskeydown|syskeyup <virtual key> <extended 0/1>
 //   vscroll|hscroll <code>
 //   hang <ms>                the probe stops taking messages for <ms>
+//   focus 1|0                the window got or lost the keyboard focus
 //
 // A test posts kProbeHang (WM_APP + 1, wParam: milliseconds) to make the
 // probe stop responding, as a program that has hung.
@@ -92,6 +93,10 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                     static_cast<unsigned>(LOWORD(wParam)));
       Log(line);
       return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      Log(message == WM_SETFOCUS ? "focus 1\n" : "focus 0\n");
+      return ::DefWindowProcW(window, message, wParam, lParam);
     case kProbeHang:
       std::snprintf(line, sizeof line, "hang %u\n", static_cast<unsigned>(wParam));
       Log(line);
