@@ -4,12 +4,16 @@
 // pressing a key shows its name; OK writes the profile and the pad types the
 // new key at once; Cancel leaves the profile as it was and polling resumes;
 // after an unplug, opening and closing the sheet with the pad back resumes
-// polling. A picture of the page goes to the artefacts.
+// polling. On the system page, a slider moved with the keyboard and one
+// with the mouse snap, the port's arrow finds a port without a pad, and OK
+// leaves the values where reg.exe reads them. Pictures of both pages go to
+// the artefacts.
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
 
+#include "config/config_ids.h"
 #include "tests/wine/check.h"
 #include "tests/wine/e2e/e2e_support.h"
 #include "tests/wine/e2e/task_bar.h"
@@ -260,6 +264,167 @@ TEST_CASE(after_an_unplug_only_the_sheet_brings_polling_back) {
   CHECK(WaitUntil([&] { return ProbeSawKey(probe, VK_F13, 0); }, 10000));
 
   probe.Stop();
+  program.Stop();
+  CHECK(program.closedCleanly());
+}
+
+// ---- the system page --------------------------------------------------------
+
+// reg.exe's output for `command`, as Wine's console gives it, or "" when it
+// could not run or did not end.
+std::string RegOutput(const std::string& command) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  qv::KernelHandle readEnd, writeEnd;
+  if (!::CreatePipe(readEnd.put(), writeEnd.put(), &inherit, 0)) return "";
+  ::SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = writeEnd.get();
+  startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+  PROCESS_INFORMATION started{};
+  std::string line = "reg.exe " + command;
+  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &started))
+    return "";
+  qv::KernelHandle process(started.hProcess), thread(started.hThread);
+  // Our copy of the writing end closed, the read ends when reg.exe does.
+  writeEnd.reset();
+  std::string output;
+  char chunk[512];
+  DWORD got = 0;
+  while (::ReadFile(readEnd.get(), chunk, sizeof chunk, &got, nullptr) && got > 0)
+    output.append(chunk, got);
+  if (::WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) return "";
+  return output;
+}
+
+// The number reg.exe shows for `name` among `listing`'s REG_DWORD lines, or
+// -1 when it shows none.
+long long RegDword(const std::string& listing, const std::string& name) {
+  const std::string marker = " " + name + " ";
+  for (std::size_t at = listing.find(marker); at != std::string::npos;
+       at = listing.find(marker, at + 1)) {
+    const std::size_t end = listing.find('\n', at);
+    const std::string line = listing.substr(at, end == std::string::npos ? end : end - at);
+    const std::size_t type = line.find("REG_DWORD");
+    if (type == std::string::npos) continue;
+    const std::size_t number = line.find("0x", type);
+    if (number == std::string::npos) continue;
+    return std::strtoll(line.c_str() + number, nullptr, 16);
+  }
+  return -1;
+}
+
+int SliderPos(HWND page, int id) {
+  return static_cast<int>(::SendDlgItemMessageW(page, id, TBM_GETPOS, 0, 0));
+}
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+void ClickAt(int x, int y) {
+  ::SetCursorPos(x, y);
+  Pump(100);
+  SendMouseButton(MOUSEEVENTF_LEFTDOWN);
+  Pump(50);
+  SendMouseButton(MOUSEEVENTF_LEFTUP);
+}
+
+// The system page, by clicks along the tab strip (another process's tab
+// rectangles cannot be asked for) until the sheet shows it; null if none did.
+HWND ShowSystemPage(HWND sheet) {
+  const HWND tabs = ::FindWindowExW(sheet, nullptr, L"SysTabControl32", nullptr);
+  if (tabs == nullptr) return nullptr;
+  RECT strip{};
+  ::GetWindowRect(tabs, &strip);
+  auto current = [&] {
+    return reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+  };
+  for (int x = strip.left + 10; x < strip.right; x += 15) {
+    ClickAt(x, strip.top + 8);
+    HWND page = nullptr;
+    if (WaitUntil([&] { return ::GetDlgItem(page = current(), IDC_SPEED_SLIDER) != nullptr; }, 500))
+      return page;
+  }
+  return nullptr;
+}
+
+TEST_CASE(the_system_page_snaps_its_sliders_finds_an_empty_port_and_ok_writes_the_profile) {
+  TaskBar bar;
+  if (!CHECK(bar.Find())) return;
+  ClearSettings();
+  // Off the sliders' grids, so that one move shows all three snap.
+  CHECK(SetSetting("Buttons", "Speed", 25u));
+  CHECK(SetSetting("Buttons", "Delay", 250u));
+  CHECK(SetSetting("Buttons", "Sikii", 5000u));
+  CHECK(SetSetting("Buttons", "GSpeed", 4u));
+  Resident program;
+  // A pad on the first port only.
+  if (!CHECK(program.Start("caps port=0 buttons=12 z=0 pov=0\nat 0 x=32767 y=32767\n",
+                           "/Embedding")))
+    return;
+  RECT icon{};
+  if (!CHECK(bar.WaitForNewIcon(icon))) return;
+  HWND sheet = OpenSheet(icon, program.id(), true);
+  if (!CHECK(sheet != nullptr)) return;
+  const HWND page = ShowSystemPage(sheet);
+  if (!CHECK(page != nullptr)) return;
+  CHECK(WaitUntil([&] { return Text(::GetDlgItem(page, IDC_PORT)) == L"1"; }, 5000));
+  CHECK(Text(::GetDlgItem(page, IDC_PAD_STATUS)).empty());
+
+  // The keyboard: tab to the speed slider, one step right; the three snap.
+  const HWND speed = ::GetDlgItem(page, IDC_SPEED_SLIDER);
+  for (int tab = 0; tab < 40 && FocusOf(sheet) != speed; ++tab) {
+    SendKey(VK_TAB, false);
+    SendKey(VK_TAB, true);
+    WaitUntil([&] { return FocusOf(sheet) == speed; }, 300);
+  }
+  if (!CHECK(FocusOf(sheet) == speed)) return;
+  SendKey(VK_RIGHT, false);
+  SendKey(VK_RIGHT, true);
+  CHECK(WaitUntil(
+      [&] {
+        return SliderPos(page, IDC_SPEED_SLIDER) == 40 && SliderPos(page, IDC_DELAY_SLIDER) == 300 &&
+               SliderPos(page, IDC_SIKII_SLIDER) == 6000;
+      },
+      5000));
+
+  // The mouse: a click on the acceleration slider's far right, clear of its
+  // thumb at 4, is one page step.
+  RECT slider{};
+  ::GetWindowRect(::GetDlgItem(page, IDC_GSPEED_SLIDER), &slider);
+  ClickAt(slider.right - 12, (slider.top + slider.bottom) / 2);
+  CHECK(WaitUntil([&] { return SliderPos(page, IDC_GSPEED_SLIDER) == 8; }, 5000));
+
+  // The port's upper arrow: port 2 has no pad.
+  RECT arrows{};
+  ::GetWindowRect(::GetDlgItem(page, IDC_PORT_SPIN), &arrows);
+  ClickAt((arrows.left + arrows.right) / 2, arrows.top + (arrows.bottom - arrows.top) / 4);
+  CHECK(WaitUntil([&] { return Text(::GetDlgItem(page, IDC_PORT)) == L"2"; }, 5000));
+  CHECK(WaitUntil([&] { return Text(::GetDlgItem(page, IDC_PAD_STATUS)) == L"未接続"; }, 5000));
+  Pump(300);
+  RECT box{};
+  ::GetWindowRect(sheet, &box);
+  if (!SaveBmp(CaptureScreen(box), ArtifactFile("config-system-page.bmp")))
+    std::printf("  could not save the page's picture\n");
+
+  ::PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+  CHECK(WaitUntil([&] { return !::IsWindow(sheet); }, 10000));
+  const std::string command = std::string("query \"HKCU\\") + kProfile + "\\Buttons\"";
+  std::string listing;
+  const int failuresBefore = ::qvcheck::Failures();
+  CHECK(WaitUntil([&] { return RegDword(listing = RegOutput(command), "PortID") == 1; }, 10000));
+  CHECK_EQ(RegDword(listing, "Speed"), 40);
+  CHECK_EQ(RegDword(listing, "Delay"), 300);
+  CHECK_EQ(RegDword(listing, "Sikii"), 6000);
+  CHECK_EQ(RegDword(listing, "GSpeed"), 8);
+  if (::qvcheck::Failures() != failuresBefore) std::printf("  reg.exe said:\n%s\n", listing.c_str());
+
   program.Stop();
   CHECK(program.closedCleanly());
 }
