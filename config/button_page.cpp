@@ -282,7 +282,7 @@ bool CMyPropertyPage1::OnInitDialog() {
   LoadSlotFields(curSlot);
   ShowButton(curSlot);
   // Without a timer only the first slot can be edited, as without a pad.
-  static_cast<void>(capture_.Start());
+  Ignore(capture_.Start());
   DragAcceptFiles(true);
   return true;
 }

@@ -67,8 +67,8 @@ void PadCapture::PadCapturePoll() {
   const WindowHandle page = state.buttonPage.load();
   if (page == 0) return;
   if (const std::int32_t captured = state.capturedButton.exchange(0); captured != 0) {
-    static_cast<void>(platform_.windows.PostMessage(page, kWmSelectSlot,
-                                                    static_cast<WParam>(captured - 1), 0));
+    Ignore(platform_.windows.PostMessage(page, kWmSelectSlot,
+                                         static_cast<WParam>(captured - 1), 0));
   }
 }
 

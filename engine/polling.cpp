@@ -264,10 +264,10 @@ void Engine::ArmRepeat() {
 
 void Engine::ScrollUnderPointer(bool vertical, std::uint32_t direction) {
   Point where;
-  if (!platform_.windows.GetCursorPos(where)) return;
+  if (!Succeeded(platform_.windows.GetCursorPos(where))) return;
   const WindowHandle window = platform_.windows.WindowFromPoint(where);
   if (window == state.DesktopListView) return;
-  static_cast<void>(platform_.windows.SendMessageTimeout(
+  Ignore(platform_.windows.SendMessageTimeout(
       window, vertical ? kWmVScroll : kWmHScroll, direction, 0, kSendTimeoutMs));
 }
 
@@ -278,13 +278,13 @@ void Engine::TapKey(std::uint8_t vk) {
 
 void Engine::SendWheelMessage(std::int32_t delta, bool shift, bool control) {
   Point where;
-  if (!platform_.windows.GetCursorPos(where)) return;
+  if (!Succeeded(platform_.windows.GetCursorPos(where))) return;
   const WindowHandle window = platform_.windows.WindowFromPoint(where);
   Point client = where;
-  static_cast<void>(platform_.windows.ScreenToClient(window, client));
+  Ignore(platform_.windows.ScreenToClient(window, client));
   const auto high = static_cast<std::uint32_t>(static_cast<std::uint16_t>(static_cast<std::int16_t>(delta)));
   const WParam wParam = (shift ? kMkShift : 0u) | (control ? kMkControl : 0u) | (high << 16);
-  static_cast<void>(platform_.windows.SendMessageTimeout(window, kWmMouseWheel, wParam,
+  Ignore(platform_.windows.SendMessageTimeout(window, kWmMouseWheel, wParam,
                                                          PackPoint(client), kSendTimeoutMs));
 }
 

@@ -59,13 +59,13 @@ void Profile::GetString(const char* section, const char* entry, char* text, std:
 void Profile::WriteInt(const char* section, const char* entry, std::int32_t value) {
   char key[96];
   KeyOf(section, key);
-  (void)registry_.SetDword(Hive::CurrentUser, key, entry, static_cast<std::uint32_t>(value));
+  Ignore(registry_.SetDword(Hive::CurrentUser, key, entry, static_cast<std::uint32_t>(value)));
 }
 
 void Profile::WriteString(const char* section, const char* entry, const char* text) {
   char key[96];
   KeyOf(section, key);
-  (void)registry_.SetString(Hive::CurrentUser, key, entry, text);
+  Ignore(registry_.SetString(Hive::CurrentUser, key, entry, text));
 }
 
 }  // namespace qv

@@ -159,12 +159,12 @@ class WindowHost {
   virtual bool IsChildWindow(WindowHandle window) = 0;
 
   // Window timers: WM_TIMER with the id every `intervalMs`.
-  virtual bool SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) = 0;
+  virtual Status SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) = 0;
   virtual void KillTimer(WindowHandle window, std::uint32_t id) = 0;
 
   // Bitmap resources of the program.
   virtual OwnedBitmap LoadBitmap(std::uint32_t resourceId) = 0;
-  virtual bool BitmapSize(BitmapHandle bitmap, Size& size) = 0;
+  virtual Status BitmapSize(BitmapHandle bitmap, Size& size) = 0;
   // The paint of a WM_PAINT: copies the whole bitmap to the window at `at`
   // through a memory context compatible with the paint context. Failed (and
   // nothing drawn) when that context cannot be made; the window is validated
@@ -174,7 +174,7 @@ class WindowHost {
   // Tracks a pop-up menu for `owner`, which first receives WM_INITMENUPOPUP
   // (the system sends it; the simulated host plays it) so that the owner's
   // update handlers grey items.
-  virtual bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
+  virtual Status TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
                               WindowHandle owner) = 0;
 
   // Runs a dialog from its template modally; returns the result given to

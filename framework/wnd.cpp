@@ -29,7 +29,7 @@ void CWnd::SetTopmost() { host_.SetTopmost(hwnd_); }
 void CWnd::SetWindowText(const char* text) { host_.SetWindowText(hwnd_, text); }
 void CWnd::DragAcceptFiles(bool accept) { host_.DragAcceptFiles(hwnd_, accept); }
 
-bool CWnd::SetTimer(std::uint32_t id, std::uint32_t intervalMs) {
+Status CWnd::SetTimer(std::uint32_t id, std::uint32_t intervalMs) {
   return host_.SetTimer(hwnd_, id, intervalMs);
 }
 void CWnd::KillTimer(std::uint32_t id) { host_.KillTimer(hwnd_, id); }
@@ -37,7 +37,7 @@ void CWnd::KillTimer(std::uint32_t id) { host_.KillTimer(hwnd_, id); }
 LResult CWnd::SendMessage(std::uint32_t message, WParam wParam, LParam lParam) {
   return platform().windows.SendMessage(hwnd_, message, wParam, lParam);
 }
-bool CWnd::PostMessage(std::uint32_t message, WParam wParam, LParam lParam) {
+Status CWnd::PostMessage(std::uint32_t message, WParam wParam, LParam lParam) {
   return platform().windows.PostMessage(hwnd_, message, wParam, lParam);
 }
 

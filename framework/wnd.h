@@ -32,10 +32,10 @@ class CWnd : public CCmdTarget {
   void SetTopmost();
   void SetWindowText(const char* text);
   void DragAcceptFiles(bool accept = true);
-  bool SetTimer(std::uint32_t id, std::uint32_t intervalMs);
+  Status SetTimer(std::uint32_t id, std::uint32_t intervalMs);
   void KillTimer(std::uint32_t id);
   LResult SendMessage(std::uint32_t message, WParam wParam = 0, LParam lParam = 0);
-  bool PostMessage(std::uint32_t message, WParam wParam = 0, LParam lParam = 0);
+  Status PostMessage(std::uint32_t message, WParam wParam = 0, LParam lParam = 0);
 
   // The one message switch. Hosts call it for every message of the window.
   virtual LResult WindowProc(std::uint32_t message, WParam wParam, LParam lParam);

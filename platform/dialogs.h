@@ -22,7 +22,7 @@ class Dialogs : public Port {
   virtual std::int32_t MessageBox(WindowHandle owner, const char* text, const char* title,
                                   std::uint32_t flags) = 0;
   // Opens a help file in the help viewer (command kHelpFinder and the like).
-  virtual bool WinHelp(WindowHandle owner, const char* file, std::uint32_t command,
+  virtual Status WinHelp(WindowHandle owner, const char* file, std::uint32_t command,
                        std::uintptr_t data) = 0;
   // The system's file-open dialog, with no initial file and no default
   // extension. `title` is the program's text; `filter` is in the system's

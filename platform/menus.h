@@ -6,6 +6,7 @@
 
 #include "platform/owned.h"
 #include "platform/port.h"
+#include "platform/status.h"
 #include "platform/types.h"
 
 namespace qv {
@@ -35,18 +36,18 @@ class Menus : public Port {
   // Inserts a text item (id) or a pop-up item (submenu) before `position`;
   // a position past the end appends. An inserted submenu belongs to `menu`
   // from then on; one that cannot be inserted is destroyed.
-  virtual bool InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
+  virtual Status InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
                           const char* text) = 0;
-  virtual bool InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu,
+  virtual Status InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu,
                              TextCode code, const char* text) = 0;
   // kMf* flags (kMfGrayed, kMfSeparator, ...); text ignored for a separator.
-  virtual bool AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
+  virtual Status AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
                           const char* text) = 0;
   // kMfEnabled or kMfGrayed, by command id.
   virtual void EnableItem(MenuHandle menu, std::uint32_t id, std::uint32_t enableFlags) = 0;
   // Tracks the menu until it closes; the chosen command is posted to `owner`
   // as an ordinary WM_COMMAND.
-  virtual bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
+  virtual Status TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
                               WindowHandle owner) = 0;
 
  protected:

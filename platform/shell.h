@@ -53,7 +53,7 @@ using OwnedIcon = Owned<Shell, IconKind>;
 
 class Shell : public Port {
  public:
-  virtual bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) = 0;
+  virtual Status NotifyIcon(NotifyOp op, const NotifyIconRecord& record) = 0;
   // Opens a file, document or program with its default verb, no parameters
   // and no working folder; returns the shell's result (32 or less: failure).
   virtual std::intptr_t Open(WindowHandle owner, const char* file, std::int32_t showCommand) = 0;

@@ -14,6 +14,9 @@ enum class [[nodiscard]] Status {
 
 [[nodiscard]] constexpr bool Succeeded(Status s) { return s == Status::Ok; }
 
+// A system call's success flag as a status: the system said no more than that.
+constexpr Status OkOrFailed(bool succeeded) { return succeeded ? Status::Ok : Status::Failed; }
+
 // The one spelled way of going on whatever an operation's outcome.
 constexpr void Ignore(Status) {}
 

@@ -12,9 +12,9 @@ namespace qv {
 
 class WindowSystem : public Port {
  public:
-  virtual bool GetCursorPos(Point& where) = 0;
+  virtual Status GetCursorPos(Point& where) = 0;
   virtual WindowHandle WindowFromPoint(Point where) = 0;
-  virtual bool ScreenToClient(WindowHandle window, Point& where) = 0;
+  virtual Status ScreenToClient(WindowHandle window, Point& where) = 0;
   // Synchronous: waits for the receiving window.
   virtual LResult SendMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                               LParam lParam) = 0;
@@ -24,7 +24,7 @@ class WindowSystem : public Port {
   [[nodiscard]] virtual Status SendMessageTimeout(WindowHandle window, std::uint32_t message,
                                                   WParam wParam, LParam lParam,
                                                   std::uint32_t timeoutMs) = 0;
-  virtual bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
+  virtual Status PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                            LParam lParam) = 0;
   // Top-level window by class name (title not compared); 0 when none.
   virtual WindowHandle FindWindowByClass(const char* className) = 0;

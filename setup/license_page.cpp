@@ -24,8 +24,8 @@ bool CPropertyLicense::OnSetActive() {
   if (m_pSheet != nullptr) m_pSheet->SetWizardButtons(kPswizbNext);
   const WindowHandle text = controls().ControlWindow(GetSafeHwnd(), IDC_LICENSE_EDIT);
   if (text != 0) {
-    platform().windows.PostMessage(text, kWmLButtonDown, 0, 0);
-    platform().windows.PostMessage(text, kWmLButtonUp, 0, 0);
+    Ignore(platform().windows.PostMessage(text, kWmLButtonDown, 0, 0));
+    Ignore(platform().windows.PostMessage(text, kWmLButtonUp, 0, 0));
   }
   return CPropertyPage::OnSetActive();
 }

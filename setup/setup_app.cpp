@@ -19,7 +19,7 @@ bool CSetupApp::InitInstance() {
   }
   CSetupDlg dialog(host(), AppTitle());
   m_pMainWnd = &dialog;
-  static_cast<void>(dialog.DoModal());
+  dialog.DoModal();
   m_pMainWnd = nullptr;
   return false;
 }

@@ -78,7 +78,7 @@ void FavoritesMenu::BuildFavoritesMenu() {
   // With no folder the search pattern would name the current drive's root;
   // walking a whole drive into a menu helps nobody, so the menu stays empty.
   if (favoritesFolder_[0] == '\0') return;
-  (void)WalkFolder(favoritesMenu_.get(), favoritesFolder_);
+  WalkFolder(favoritesMenu_.get(), favoritesFolder_);
 }
 
 int FavoritesMenu::WalkFolder(MenuHandle menu, const char* folder) {
@@ -113,7 +113,7 @@ int FavoritesMenu::WalkFolder(MenuHandle menu, const char* folder) {
         ++p;
       item.id = FAVORITE_ID_BASE + static_cast<std::uint32_t>(favoriteItemCount_);
       CopyText(item.path, path);
-      (void)menus.InsertItem(menu, p, item.id, TextCode::System, title);
+      Ignore(menus.InsertItem(menu, p, item.id, TextCode::System, title));
       texts.insert(texts.begin() + p, title);
       ++favoriteItemCount_;
     }
@@ -137,22 +137,22 @@ void FavoritesMenu::AddFavoritesFolder(MenuHandle parentMenu, MenuTexts& parentT
     FavoriteItem& item = favoriteItems_[favoriteItemCount_];
     item.id = FAVORITE_ID_BASE + static_cast<std::uint32_t>(favoriteItemCount_);
     item.path[0] = '\0';
-    (void)menus.AppendItem(submenu.get(), kMfString | kMfGrayed, item.id, TextCode::Program,
-                           kEmptyFolderText);
+    Ignore(menus.AppendItem(submenu.get(), kMfString | kMfGrayed, item.id, TextCode::Program,
+                           kEmptyFolderText));
     ++favoriteItemCount_;
   }
   int p = 0;
   while (p < folderCountInParent &&
          CompareFavoriteText(parentTexts[static_cast<std::size_t>(p)].c_str(), name) <= 0)
     ++p;
-  (void)menus.InsertSubMenu(parentMenu, p, std::move(submenu), TextCode::System, name);
+  Ignore(menus.InsertSubMenu(parentMenu, p, std::move(submenu), TextCode::System, name));
   parentTexts.insert(parentTexts.begin() + p, name);
 }
 
-bool FavoritesMenu::TrackFavoritesMenu(const std::function<bool(MenuHandle)>& track) {
-  if (tracking_ || !favoritesMenu_) return false;
+Status FavoritesMenu::TrackFavoritesMenu(const std::function<Status(MenuHandle)>& track) {
+  if (tracking_ || !favoritesMenu_) return Status::Failed;
   tracking_ = true;
-  const bool tracked = track(favoritesMenu_.get());
+  const Status tracked = track(favoritesMenu_.get());
   tracking_ = false;
   return tracked;
 }
@@ -168,7 +168,7 @@ bool FavoritesMenu::DispatchFavoriteCommand(std::uint32_t commandId, std::uint32
     // would open the current folder, so it is taken and nothing is opened.
     if (notificationCode == 0 && item.path[0] != '\0') {
       // Opened as a double click would: shown in its normal state.
-      (void)platform_.shell.Open(owner, item.path, kSwShowDefault);
+      platform_.shell.Open(owner, item.path, kSwShowDefault);
     }
     return true;
   }

@@ -36,8 +36,8 @@ class FavoritesMenu {
   // Runs `track`, which tracks menu() for the view until it closes, with the
   // menu marked as being tracked. A call made while it already is (a
   // favourites command posted by the pad reaches the view during tracking) is
-  // ignored and returns false; so is one before the first build.
-  bool TrackFavoritesMenu(const std::function<bool(MenuHandle)>& track);
+  // refused (Failed); so is one before the first build.
+  Status TrackFavoritesMenu(const std::function<Status(MenuHandle)>& track);
   // Takes a command of the menu: true when `commandId` is one of its items
   // (opened through the shell when `notificationCode` is 0). `probe` is true
   // when the caller only asks whether a handler exists; then nothing matches.

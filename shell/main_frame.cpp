@@ -54,7 +54,7 @@ void CMainFrame::OnEndSession() {
   }
   // The application's end (the mutex given up) would only come after the
   // message loop; the process may not live that long.
-  static_cast<void>(app_.ExitInstance());
+  app_.ExitInstance();
 }
 
 }  // namespace qv

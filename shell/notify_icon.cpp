@@ -25,7 +25,7 @@ void NotifyIcon::AddNotifyIcon(WindowHandle window, std::uint32_t picture) {
   LoadPicture(picture);
   // A refusal is not reported; the icon counts as present so that later
   // changes and the removal still go to the shell.
-  shell_.NotifyIcon(NotifyOp::Add, record_);
+  Ignore(shell_.NotifyIcon(NotifyOp::Add, record_));
   present_ = true;
 }
 
@@ -33,20 +33,20 @@ void NotifyIcon::SetNotifyIcon(std::uint32_t picture) {
   std::lock_guard<std::mutex> lock(mutex_);
   if (!present_) return;
   LoadPicture(picture);
-  shell_.NotifyIcon(NotifyOp::Modify, record_);
+  Ignore(shell_.NotifyIcon(NotifyOp::Modify, record_));
 }
 
 void NotifyIcon::RemoveNotifyIcon() {
   std::lock_guard<std::mutex> lock(mutex_);
   if (!present_) return;
-  shell_.NotifyIcon(NotifyOp::Delete, record_);
+  Ignore(shell_.NotifyIcon(NotifyOp::Delete, record_));
   present_ = false;
 }
 
 void NotifyIcon::AddAgain() {
   std::lock_guard<std::mutex> lock(mutex_);
   if (!present_) return;
-  shell_.NotifyIcon(NotifyOp::Add, record_);
+  Ignore(shell_.NotifyIcon(NotifyOp::Add, record_));
 }
 
 std::uint32_t NotifyIcon::picture() {

@@ -19,7 +19,7 @@ bool CQuorvantixApp::StartApplication() {
   if (process.MutexExists(kInstanceMutexName)) return false;
   // 2. Hold the mutex for the life of the process. Should the system refuse,
   // this copy still runs; it just does not keep a later one out.
-  static_cast<void>(process.CreateInstanceMutex(kInstanceMutexName));
+  Ignore(process.CreateInstanceMutex(kInstanceMutexName));
   // 3. The splash, before any other window exists.
   ShowStartupSplash();
   // 4. The profile root.

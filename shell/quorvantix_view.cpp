@@ -75,7 +75,7 @@ void CQuorvantixView::StartView() {
     timerRunning.store(0);
     platform().dialogs.MessageBox(MainWindow(), kTimerFailureText, kAppTitle,
                                   kMbOk | kMbIconExclamation);
-    platform().windows.PostMessage(MainWindow(), kWmClose, 0, 0);
+    Ignore(platform().windows.PostMessage(MainWindow(), kWmClose, 0, 0));
   }
 }
 
@@ -130,31 +130,31 @@ LResult CQuorvantixView::OnNotifyIcon(WParam, LParam lParam) {
 
 void CQuorvantixView::OpenPopUpMenu() {
   Point where;
-  platform().windows.GetCursorPos(where);
+  Ignore(platform().windows.GetCursorPos(where));
   platform().windows.SetForegroundWindow(GetSafeHwnd());
   const OwnedMenu menu = platform().menus.LoadMenuResource(IDR_POPUP_MENU);
   if (!menu) return;
   const MenuHandle popup = platform().menus.SubMenu(menu.get(), 0);
   if (popup == 0) return;
-  host().TrackPopupMenu(popup, kTpmLeftAlign | kTpmRightButton, where, MainWindow());
+  Ignore(host().TrackPopupMenu(popup, kTpmLeftAlign | kTpmRightButton, where, MainWindow()));
 }
 
 void CQuorvantixView::OnFavorites() {
   Point where;
-  platform().windows.GetCursorPos(where);
+  Ignore(platform().windows.GetCursorPos(where));
   // While the menu is open, a second favourites command (the pad's, taken by
   // the menu's own loop) neither rebuilds nor tracks it again.
   if (favorites.tracking()) return;
   favorites.BuildFavoritesMenu();
   platform().windows.SetForegroundWindow(GetSafeHwnd());
-  favorites.TrackFavoritesMenu([&](MenuHandle menu) {
+  Ignore(favorites.TrackFavoritesMenu([&](MenuHandle menu) {
     return host().TrackPopupMenu(menu, kTpmLeftAlign | kTpmLeftButton, where, GetSafeHwnd());
-  });
+  }));
 }
 
 void CQuorvantixView::OnHelpContents() {
   const std::string file = std::string(programDir) + kHelpFileName;
-  platform().dialogs.WinHelp(GetSafeHwnd(), file.c_str(), kHelpFinder, 0);
+  Ignore(platform().dialogs.WinHelp(GetSafeHwnd(), file.c_str(), kHelpFinder, 0));
 }
 
 void CQuorvantixView::OnSetup() {
@@ -212,7 +212,7 @@ void CQuorvantixView::SetNotifyIcon(IconPicture picture) {
 }
 
 void CQuorvantixView::PostFavoritesCommand() {
-  static_cast<void>(platform().windows.PostMessage(MainWindow(), kWmCommand, ID_FAVORITES, 0));
+  Ignore(platform().windows.PostMessage(MainWindow(), kWmCommand, ID_FAVORITES, 0));
 }
 
 void CQuorvantixView::ShowLaunchFailure() {

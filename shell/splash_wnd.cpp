@@ -40,7 +40,7 @@ void CSplashWnd::ShowSplashScreen(WindowHost& host, CWnd* parent) {
   CSplashWnd* splash = new CSplashWnd(host);
   currentSplash = splash;
   splash->bitmap_ = host.LoadBitmap(IDB_SPLASH);
-  if (!splash->bitmap_ || !host.BitmapSize(splash->bitmap_.get(), splash->size_)) {
+  if (!splash->bitmap_ || !Succeeded(host.BitmapSize(splash->bitmap_.get(), splash->size_))) {
     delete splash;
     return;
   }
@@ -93,14 +93,14 @@ int CSplashWnd::OnCreate() {
   if (CWnd::OnCreate() == -1) return -1;
   // With no owner the window is centred in the primary screen's work area.
   CenterWindow();
-  SetTimer(kSplashTimerId, displayTimeMs);
+  Ignore(SetTimer(kSplashTimerId, displayTimeMs));
   return 0;
 }
 
 void CSplashWnd::OnPaint() {
   // A memory context that cannot be made leaves the window unpainted; the
   // picture is only a greeting.
-  static_cast<void>(host().PaintBitmap(GetSafeHwnd(), bitmap_.get(), Point{0, 0}));
+  Ignore(host().PaintBitmap(GetSafeHwnd(), bitmap_.get(), Point{0, 0}));
 }
 
 void CSplashWnd::OnTimer(std::uint32_t) { HideSplashScreen(); }

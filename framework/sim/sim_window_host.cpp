@@ -289,11 +289,11 @@ void SimWindowHost::CenterWindow(WindowHandle window, WindowHandle alternateOwne
   record->rect = Rect{x, y, x + width, y + height};
 }
 
-bool SimWindowHost::SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) {
-  if (Find(window) == nullptr || intervalMs == 0) return false;
+Status SimWindowHost::SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) {
+  if (Find(window) == nullptr || intervalMs == 0) return Status::Failed;
   KillTimer(window, id);
   timers_.push_back(WindowTimer{window, id, intervalMs, sim_.timer.Now() + intervalMs});
-  return true;
+  return Status::Ok;
 }
 
 void SimWindowHost::KillTimer(WindowHandle window, std::uint32_t id) {
@@ -315,11 +315,11 @@ OwnedBitmap SimWindowHost::LoadBitmap(std::uint32_t resourceId) {
   return OwnedBitmap(*this, bitmap);
 }
 
-bool SimWindowHost::BitmapSize(BitmapHandle bitmap, Size& size) {
+Status SimWindowHost::BitmapSize(BitmapHandle bitmap, Size& size) {
   auto it = liveBitmaps_.find(bitmap);
-  if (it == liveBitmaps_.end()) return false;
+  if (it == liveBitmaps_.end()) return Status::Failed;
   size = bitmaps_[it->second];
-  return true;
+  return Status::Ok;
 }
 
 void SimWindowHost::Release(BitmapKind, BitmapHandle bitmap) { liveBitmaps_.erase(bitmap); }
@@ -335,7 +335,7 @@ Status SimWindowHost::PaintBitmap(WindowHandle window, BitmapHandle bitmap, Poin
   return Status::Ok;
 }
 
-bool SimWindowHost::TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
+Status SimWindowHost::TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
                                    WindowHandle owner) {
   Deliver(owner, kWmInitMenuPopup, static_cast<WParam>(menu), 0);
   return sim_.menus.TrackPopupMenu(menu, flags, where, owner);
@@ -431,9 +431,9 @@ void SimWindowHost::RegisterMenu(std::uint32_t resourceId, const MenuTemplatePop
       OwnedMenu sub = menus.CreatePopupMenu();
       for (std::size_t i = 0; i < popup.count; ++i) {
         const MenuTemplateItem& item = popup.items[i];
-        menus.AppendItem(sub.get(), item.flags, item.id, TextCode::Program, item.text);
+        Ignore(menus.AppendItem(sub.get(), item.flags, item.id, TextCode::Program, item.text));
       }
-      menus.InsertSubMenu(top, -1, std::move(sub), TextCode::Program, popup.title);
+      Ignore(menus.InsertSubMenu(top, -1, std::move(sub), TextCode::Program, popup.title));
     }
   });
 }
@@ -518,7 +518,7 @@ void SimWindowHost::DropFiles(WindowHandle window, std::vector<std::string> name
   const DropHandle drop = nextDrop_++;
   drops_[drop] = std::move(names);
   dropPoints_[drop] = at;
-  sim_.windows.PostMessage(window, kWmDropFiles, static_cast<WParam>(drop), 0);
+  Ignore(sim_.windows.PostMessage(window, kWmDropFiles, static_cast<WParam>(drop), 0));
   Pump();
 }
 

@@ -318,8 +318,8 @@ void Win32WindowHost::CenterWindow(WindowHandle window, WindowHandle alternateOw
   ::SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool Win32WindowHost::SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) {
-  return ::SetTimer(ToHwnd(window), id, intervalMs, nullptr) != 0;
+Status Win32WindowHost::SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) {
+  return OkOrFailed(::SetTimer(ToHwnd(window), id, intervalMs, nullptr) != 0);
 }
 
 void Win32WindowHost::KillTimer(WindowHandle window, std::uint32_t id) {
@@ -332,11 +332,11 @@ OwnedBitmap Win32WindowHost::LoadBitmap(std::uint32_t resourceId) {
   return OwnedBitmap(*this, reinterpret_cast<BitmapHandle>(bitmap));
 }
 
-bool Win32WindowHost::BitmapSize(BitmapHandle bitmap, Size& size) {
+Status Win32WindowHost::BitmapSize(BitmapHandle bitmap, Size& size) {
   BITMAP info{};
-  if (::GetObjectW(reinterpret_cast<HBITMAP>(bitmap), sizeof info, &info) == 0) return false;
+  if (::GetObjectW(reinterpret_cast<HBITMAP>(bitmap), sizeof info, &info) == 0) return Status::Failed;
   size = Size{info.bmWidth, info.bmHeight};
-  return true;
+  return Status::Ok;
 }
 
 void Win32WindowHost::Release(BitmapKind, BitmapHandle bitmap) {
@@ -348,26 +348,25 @@ Status Win32WindowHost::PaintBitmap(WindowHandle window, BitmapHandle bitmap, Po
   MemoryDc memory(::CreateCompatibleDC(paint.dc()));
   if (!memory) return Status::Failed;
   Size size;
-  if (!BitmapSize(bitmap, size)) return Status::Failed;
+  if (!Succeeded(BitmapSize(bitmap, size))) return Status::Failed;
   const Selection selected(memory.get(), reinterpret_cast<HBITMAP>(bitmap));
   ::BitBlt(paint.dc(), at.x, at.y, size.cx, size.cy, memory.get(), 0, 0, SRCCOPY);
   return Status::Ok;
 }
 
-bool Win32WindowHost::TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
+Status Win32WindowHost::TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
                                      WindowHandle owner) {
   // The system sends WM_INITMENUPOPUP to the owner itself.
   return platform_.menus.TrackPopupMenu(menu, flags, where, owner);
 }
 
 void Win32WindowHost::InitCommonControls() {
-  static const bool done = [] {
+  [[maybe_unused]] static const bool done = [] {
     INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX),
                               ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_TAB_CLASSES |
                                   ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     return ::InitCommonControlsEx(&init) != FALSE;
   }();
-  (void)done;
 }
 
 std::intptr_t Win32WindowHost::DoModal(CDialog& dialog, std::uint32_t templateId,

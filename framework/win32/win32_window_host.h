@@ -69,14 +69,14 @@ class Win32WindowHost final : public WindowHost {
   void SetWindowText(WindowHandle window, const char* text) override;
   bool IsChildWindow(WindowHandle window) override;
 
-  bool SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) override;
+  Status SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs) override;
   void KillTimer(WindowHandle window, std::uint32_t id) override;
 
   OwnedBitmap LoadBitmap(std::uint32_t resourceId) override;
-  bool BitmapSize(BitmapHandle bitmap, Size& size) override;
+  Status BitmapSize(BitmapHandle bitmap, Size& size) override;
   Status PaintBitmap(WindowHandle window, BitmapHandle bitmap, Point at) override;
 
-  bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
+  Status TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
                       WindowHandle owner) override;
 
   std::intptr_t DoModal(CDialog& dialog, std::uint32_t templateId, WindowHandle parent) override;

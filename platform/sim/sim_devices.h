@@ -60,10 +60,10 @@ class SimDialogs final : public Dialogs {
     answers_.pop_front();
     return answer;
   }
-  bool WinHelp(WindowHandle owner, const char* file, std::uint32_t command,
+  Status WinHelp(WindowHandle owner, const char* file, std::uint32_t command,
                std::uintptr_t data) override {
     log_.Add(EffectKind::Help, owner, command, static_cast<std::int64_t>(data), 0, 0, file);
-    return true;
+    return Status::Ok;
   }
 
   Status OpenFileName(WindowHandle owner, const char* title, const char* filter,

@@ -69,42 +69,42 @@ std::uint32_t SimMenus::ItemState(MenuHandle menu, std::int32_t position) {
   return item->state | (item->submenu ? kMfPopup : 0);
 }
 
-bool SimMenus::InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
+Status SimMenus::InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
                           const char* text) {
   auto it = menus_.find(menu);
-  if (it == menus_.end()) return false;
+  if (it == menus_.end()) return Status::Failed;
   auto& items = it->second;
   const std::size_t at = (position < 0 || static_cast<std::size_t>(position) > items.size())
                              ? items.size()
                              : static_cast<std::size_t>(position);
   items.insert(items.begin() + static_cast<std::ptrdiff_t>(at), SimMenuItem{text, id, 0, 0, code});
-  return true;
+  return Status::Ok;
 }
 
-bool SimMenus::InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu,
+Status SimMenus::InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu,
                              TextCode code, const char* text) {
-  if (!Exists(submenu.get())) return false;
-  if (!InsertItem(menu, position, 0, code, text)) return false;
+  if (!Exists(submenu.get())) return Status::Failed;
+  if (!Succeeded(InsertItem(menu, position, 0, code, text))) return Status::Failed;
   auto& items = menus_[menu];
   const std::size_t at = (position < 0 || static_cast<std::size_t>(position) >= items.size())
                              ? items.size() - 1
                              : static_cast<std::size_t>(position);
   items[at].submenu = submenu.get();
   submenu.HandOver();
-  return true;
+  return Status::Ok;
 }
 
-bool SimMenus::AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
+Status SimMenus::AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
                           const char* text) {
   auto it = menus_.find(menu);
-  if (it == menus_.end()) return false;
+  if (it == menus_.end()) return Status::Failed;
   SimMenuItem item;
   item.text = (flags & kMfSeparator) || !text ? "" : text;
   item.id = id;
   item.state = flags & (kMfGrayed | kMfDisabled | kMfSeparator);
   item.code = code;
   it->second.push_back(item);
-  return true;
+  return Status::Ok;
 }
 
 void SimMenus::EnableItem(MenuHandle menu, std::uint32_t id, std::uint32_t enableFlags) {
@@ -117,11 +117,11 @@ void SimMenus::EnableItem(MenuHandle menu, std::uint32_t id, std::uint32_t enabl
   }
 }
 
-bool SimMenus::TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
+Status SimMenus::TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
                               WindowHandle owner) {
   log_.Add(EffectKind::TrackMenu, owner, flags, where.x, where.y, static_cast<std::int64_t>(menu));
   if (onTrack) onTrack(menu, owner);
-  return Exists(menu);
+  return OkOrFailed(Exists(menu));
 }
 
 }  // namespace qv::sim

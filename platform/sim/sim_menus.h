@@ -34,14 +34,14 @@ class SimMenus final : public Menus {
                        std::size_t capacity) override;
   std::uint32_t ItemId(MenuHandle menu, std::int32_t position) override;
   std::uint32_t ItemState(MenuHandle menu, std::int32_t position) override;
-  bool InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
+  Status InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
                   const char* text) override;
-  bool InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu, TextCode code,
+  Status InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu, TextCode code,
                      const char* text) override;
-  bool AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
+  Status AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
                   const char* text) override;
   void EnableItem(MenuHandle menu, std::uint32_t id, std::uint32_t enableFlags) override;
-  bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
+  Status TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
                       WindowHandle owner) override;
 
   // A menu template: a top-level menu whose items may have submenus built

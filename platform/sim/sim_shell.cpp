@@ -10,25 +10,25 @@
 
 namespace qv::sim {
 
-bool SimShell::NotifyIcon(NotifyOp op, const NotifyIconRecord& record) {
+Status SimShell::NotifyIcon(NotifyOp op, const NotifyIconRecord& record) {
   const std::uint32_t resource = ResourceOf(record.icon);
   log_.Add(EffectKind::NotifyIcon, record.window, static_cast<std::int64_t>(op), resource);
   switch (op) {
     case NotifyOp::Add:
-      if (iconPresent) return false;
+      if (iconPresent) return Status::Failed;
       iconPresent = true;
       break;
     case NotifyOp::Modify:
-      if (!iconPresent) return false;
+      if (!iconPresent) return Status::Failed;
       break;
     case NotifyOp::Delete:
-      if (!iconPresent) return false;
+      if (!iconPresent) return Status::Failed;
       iconPresent = false;
-      return true;
+      return Status::Ok;
   }
   shownIconResource = resource;
   lastRecord = record;
-  return true;
+  return Status::Ok;
 }
 
 std::intptr_t SimShell::Open(WindowHandle owner, const char* file, std::int32_t showCommand) {

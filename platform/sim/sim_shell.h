@@ -22,7 +22,7 @@ class SimShell final : public Shell {
   // Shortcuts become files of `files`; without it they cannot be made.
   SimShell(Log& log, SimFiles& files) : log_(log), files_(&files) {}
 
-  bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override;
+  Status NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override;
   std::intptr_t Open(WindowHandle owner, const char* file, std::int32_t showCommand) override;
   OwnedIcon LoadSmallIcon(std::uint32_t resourceId) override;
   OwnedIcon LoadLargeIcon(std::uint32_t resourceId) override { return LoadSmallIcon(resourceId); }

@@ -3,13 +3,13 @@
 
 namespace qv::sim {
 
-bool SimWindowSystem::ScreenToClient(WindowHandle window, Point& where) {
+Status SimWindowSystem::ScreenToClient(WindowHandle window, Point& where) {
   auto it = origins_.find(window);
   if (it != origins_.end()) {
     where.x -= it->second.x;
     where.y -= it->second.y;
   }
-  return window != 0;
+  return OkOrFailed(window != 0);
 }
 
 LResult SimWindowSystem::SendMessage(WindowHandle window, std::uint32_t message, WParam wParam,
@@ -28,15 +28,15 @@ Status SimWindowSystem::SendMessageTimeout(WindowHandle window, std::uint32_t me
   auto hung = hung_.find(window);
   if (hung != hung_.end() && hung->second) return Status::Failed;
   auto it = handlers_.find(window);
-  if (it != handlers_.end()) static_cast<void>(it->second(message, wParam, lParam));
+  if (it != handlers_.end()) it->second(message, wParam, lParam);
   return Status::Ok;
 }
 
-bool SimWindowSystem::PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
+Status SimWindowSystem::PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                                   LParam lParam) {
   log_.Add(EffectKind::Post, window, message, static_cast<std::int64_t>(wParam), lParam);
   if (handlers_.count(window)) posted_.push_back(Posted{window, message, wParam, lParam});
-  return true;
+  return Status::Ok;
 }
 
 WindowHandle SimWindowSystem::FindWindowByClass(const char* className) {

@@ -20,18 +20,18 @@ class SimWindowSystem final : public WindowSystem {
 
   explicit SimWindowSystem(Log& log) : log_(log) { posted_.reserve(64); }
 
-  bool GetCursorPos(Point& where) override {
+  Status GetCursorPos(Point& where) override {
     where = cursor_;
-    return true;
+    return Status::Ok;
   }
   WindowHandle WindowFromPoint(Point) override { return windowAtPointer_; }
-  bool ScreenToClient(WindowHandle window, Point& where) override;
+  Status ScreenToClient(WindowHandle window, Point& where) override;
   // A send is logged with the time it may wait (kForever for SendMessage).
   LResult SendMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                       LParam lParam) override;
   Status SendMessageTimeout(WindowHandle window, std::uint32_t message, WParam wParam,
                             LParam lParam, std::uint32_t timeoutMs) override;
-  bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
+  Status PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                    LParam lParam) override;
   WindowHandle FindWindowByClass(const char* className) override;
   WindowHandle FirstChild(WindowHandle window) override;

@@ -21,9 +21,9 @@ std::int32_t Win32Dialogs::MessageBox(WindowHandle owner, const char* text, cons
   return ::MessageBoxW(ToHwnd(owner), wideText.c_str(), wideTitle.c_str(), flags);
 }
 
-bool Win32Dialogs::WinHelp(WindowHandle owner, const char* file, std::uint32_t command,
+Status Win32Dialogs::WinHelp(WindowHandle owner, const char* file, std::uint32_t command,
                            std::uintptr_t data) {
-  return ::WinHelpA(ToHwnd(owner), file, command, data) != FALSE;
+  return OkOrFailed(::WinHelpA(ToHwnd(owner), file, command, data) != FALSE);
 }
 
 }  // namespace qv

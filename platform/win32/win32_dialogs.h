@@ -9,7 +9,7 @@ class Win32Dialogs final : public Dialogs {
  public:
   std::int32_t MessageBox(WindowHandle owner, const char* text, const char* title,
                           std::uint32_t flags) override;
-  bool WinHelp(WindowHandle owner, const char* file, std::uint32_t command,
+  Status WinHelp(WindowHandle owner, const char* file, std::uint32_t command,
                std::uintptr_t data) override;
   Status OpenFileName(WindowHandle owner, const char* title, const char* filter,
                       std::uint32_t flags, char* path, std::size_t capacity) override;

@@ -64,32 +64,32 @@ std::uint32_t Win32Menus::ItemState(MenuHandle menu, std::int32_t position) {
   return (state & MF_POPUP) ? (state & 0xFFu) : state;
 }
 
-bool Win32Menus::InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
+Status Win32Menus::InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
                             const char* text) {
-  return InsertOrAppend(ToHmenu(menu), position, MF_STRING, id, ToWide(CodePageOf(code), text));
+  return OkOrFailed(InsertOrAppend(ToHmenu(menu), position, MF_STRING, id, ToWide(CodePageOf(code), text)));
 }
 
-bool Win32Menus::InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu,
+Status Win32Menus::InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu,
                                TextCode code, const char* text) {
   if (!InsertOrAppend(ToHmenu(menu), position, MF_STRING | MF_POPUP, submenu.get(),
                       ToWide(CodePageOf(code), text)))
-    return false;
+    return Status::Failed;
   submenu.HandOver();
-  return true;
+  return Status::Ok;
 }
 
-bool Win32Menus::AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
+Status Win32Menus::AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
                             const char* text) {
-  if (flags & MF_SEPARATOR) return ::AppendMenuW(ToHmenu(menu), flags, id, nullptr) != FALSE;
+  if (flags & MF_SEPARATOR) return OkOrFailed(::AppendMenuW(ToHmenu(menu), flags, id, nullptr) != FALSE);
   const std::wstring wide = ToWide(CodePageOf(code), text);
-  return ::AppendMenuW(ToHmenu(menu), flags | MF_STRING, id, wide.c_str()) != FALSE;
+  return OkOrFailed(::AppendMenuW(ToHmenu(menu), flags | MF_STRING, id, wide.c_str()) != FALSE);
 }
 
 void Win32Menus::EnableItem(MenuHandle menu, std::uint32_t id, std::uint32_t enableFlags) {
   ::EnableMenuItem(ToHmenu(menu), id, MF_BYCOMMAND | enableFlags);
 }
 
-bool Win32Menus::TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
+Status Win32Menus::TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
                                 WindowHandle owner) {
   const BOOL tracked =
       ::TrackPopupMenu(ToHmenu(menu), flags, where.x, where.y, 0, ToHwnd(owner), nullptr);
@@ -97,7 +97,7 @@ bool Win32Menus::TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point wher
   // (it closes at once) unless the owner receives a message after tracking;
   // the documented remedy is to post it an empty one.
   ::PostMessageW(ToHwnd(owner), WM_NULL, 0, 0);
-  return tracked != FALSE;
+  return OkOrFailed(tracked != FALSE);
 }
 
 }  // namespace qv

@@ -20,14 +20,14 @@ class Win32Menus final : public Menus {
   std::uint32_t ItemId(MenuHandle menu, std::int32_t position) override;
   // The kMf* state bits; 0xFFFFFFFF when there is no such item.
   std::uint32_t ItemState(MenuHandle menu, std::int32_t position) override;
-  bool InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
+  Status InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
                   const char* text) override;
-  bool InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu, TextCode code,
+  Status InsertSubMenu(MenuHandle menu, std::int32_t position, OwnedMenu submenu, TextCode code,
                      const char* text) override;
-  bool AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
+  Status AppendItem(MenuHandle menu, std::uint32_t flags, std::uint32_t id, TextCode code,
                   const char* text) override;
   void EnableItem(MenuHandle menu, std::uint32_t id, std::uint32_t enableFlags) override;
-  bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
+  Status TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
                       WindowHandle owner) override;
 
  private:

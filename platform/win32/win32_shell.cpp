@@ -23,7 +23,7 @@ namespace qv {
 static_assert(NOTIFYICONDATAW_V1_SIZE == 152, "first notification record is 152 bytes");
 #endif
 
-bool Win32Shell::NotifyIcon(NotifyOp op, const NotifyIconRecord& record) {
+Status Win32Shell::NotifyIcon(NotifyOp op, const NotifyIconRecord& record) {
   NOTIFYICONDATAW data{};
   data.cbSize = NOTIFYICONDATAW_V1_SIZE;
   data.hWnd = ToHwnd(record.window);
@@ -38,7 +38,7 @@ bool Win32Shell::NotifyIcon(NotifyOp op, const NotifyIconRecord& record) {
   DWORD message = NIM_ADD;
   if (op == NotifyOp::Modify) message = NIM_MODIFY;
   if (op == NotifyOp::Delete) message = NIM_DELETE;
-  return ::Shell_NotifyIconW(message, &data) != FALSE;
+  return OkOrFailed(::Shell_NotifyIconW(message, &data) != FALSE);
 }
 
 std::intptr_t Win32Shell::Open(WindowHandle owner, const char* file, std::int32_t showCommand) {

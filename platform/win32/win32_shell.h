@@ -8,7 +8,7 @@ namespace qv {
 
 class Win32Shell final : public Shell {
  public:
-  bool NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override;
+  Status NotifyIcon(NotifyOp op, const NotifyIconRecord& record) override;
   std::intptr_t Open(WindowHandle owner, const char* file, std::int32_t showCommand) override;
   OwnedIcon LoadSmallIcon(std::uint32_t resourceId) override;
   OwnedIcon LoadLargeIcon(std::uint32_t resourceId) override;

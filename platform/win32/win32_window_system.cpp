@@ -8,12 +8,12 @@
 
 namespace qv {
 
-bool Win32WindowSystem::GetCursorPos(Point& where) {
+Status Win32WindowSystem::GetCursorPos(Point& where) {
   POINT p{};
-  if (!::GetCursorPos(&p)) return false;
+  if (!::GetCursorPos(&p)) return Status::Failed;
   where.x = p.x;
   where.y = p.y;
-  return true;
+  return Status::Ok;
 }
 
 WindowHandle Win32WindowSystem::WindowFromPoint(Point where) {
@@ -21,12 +21,12 @@ WindowHandle Win32WindowSystem::WindowFromPoint(Point where) {
   return FromHwnd(::WindowFromPoint(p));
 }
 
-bool Win32WindowSystem::ScreenToClient(WindowHandle window, Point& where) {
+Status Win32WindowSystem::ScreenToClient(WindowHandle window, Point& where) {
   POINT p{where.x, where.y};
-  if (!::ScreenToClient(ToHwnd(window), &p)) return false;
+  if (!::ScreenToClient(ToHwnd(window), &p)) return Status::Failed;
   where.x = p.x;
   where.y = p.y;
-  return true;
+  return Status::Ok;
 }
 
 LResult Win32WindowSystem::SendMessage(WindowHandle window, std::uint32_t message, WParam wParam,
@@ -45,9 +45,9 @@ Status Win32WindowSystem::SendMessageTimeout(WindowHandle window, std::uint32_t 
              : Status::Failed;
 }
 
-bool Win32WindowSystem::PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
+Status Win32WindowSystem::PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                                     LParam lParam) {
-  return ::PostMessageW(ToHwnd(window), message, wParam, lParam) != FALSE;
+  return OkOrFailed(::PostMessageW(ToHwnd(window), message, wParam, lParam) != FALSE);
 }
 
 WindowHandle Win32WindowSystem::FindWindowByClass(const char* className) {

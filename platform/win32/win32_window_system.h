@@ -7,14 +7,14 @@ namespace qv {
 
 class Win32WindowSystem final : public WindowSystem {
  public:
-  bool GetCursorPos(Point& where) override;
+  Status GetCursorPos(Point& where) override;
   WindowHandle WindowFromPoint(Point where) override;
-  bool ScreenToClient(WindowHandle window, Point& where) override;
+  Status ScreenToClient(WindowHandle window, Point& where) override;
   LResult SendMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                       LParam lParam) override;
   Status SendMessageTimeout(WindowHandle window, std::uint32_t message, WParam wParam,
                             LParam lParam, std::uint32_t timeoutMs) override;
-  bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
+  Status PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                    LParam lParam) override;
   WindowHandle FindWindowByClass(const char* className) override;
   WindowHandle FirstChild(WindowHandle window) override;

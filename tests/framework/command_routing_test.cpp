@@ -147,8 +147,8 @@ class MenuUpdate : public CommandRouting {
     owner = sim.menus.CreatePopupMenu();
     menu = owner.get();
     for (std::uint32_t id : {kViewOnly, kAppOnly, kNobody, kGreyedByUpdate})
-      sim.menus.AppendItem(menu, kMfString, id, TextCode::Program, "item");
-    sim.menus.AppendItem(menu, kMfSeparator, 0, TextCode::Program, nullptr);
+      Ignore(sim.menus.AppendItem(menu, kMfString, id, TextCode::Program, "item"));
+    Ignore(sim.menus.AppendItem(menu, kMfSeparator, 0, TextCode::Program, nullptr));
     // Items start greyed, so that "enabled" is something the update did.
     for (std::uint32_t id : {kViewOnly, kAppOnly, kNobody, kGreyedByUpdate})
       sim.menus.EnableItem(menu, id, kMfGrayed);
@@ -159,7 +159,7 @@ class MenuUpdate : public CommandRouting {
 };
 
 TEST_F(MenuUpdate, TrackingAsksTheChainAndGreysItemsWithoutHandlers) {
-  host.TrackPopupMenu(menu, kTpmRightButton, Point{5, 6}, frame.GetSafeHwnd());
+  Ignore(host.TrackPopupMenu(menu, kTpmRightButton, Point{5, 6}, frame.GetSafeHwnd()));
   EXPECT_EQ(StateOf(0), 0u) << "view handles it";
   EXPECT_EQ(StateOf(1), 0u) << "application handles it";
   EXPECT_EQ(StateOf(2), kMfGrayed) << "nobody handles it";
@@ -172,16 +172,16 @@ TEST_F(MenuUpdate, TrackingAsksTheChainAndGreysItemsWithoutHandlers) {
 
 TEST_F(MenuUpdate, UpdateHandlerDecidesEachTimeTheMenuOpens) {
   view.allowGreyed = true;
-  host.TrackPopupMenu(menu, 0, Point{}, frame.GetSafeHwnd());
+  Ignore(host.TrackPopupMenu(menu, 0, Point{}, frame.GetSafeHwnd()));
   EXPECT_EQ(StateOf(3), 0u);
   view.allowGreyed = false;
-  host.TrackPopupMenu(menu, 0, Point{}, frame.GetSafeHwnd());
+  Ignore(host.TrackPopupMenu(menu, 0, Point{}, frame.GetSafeHwnd()));
   EXPECT_EQ(StateOf(3), kMfGrayed);
 }
 
 TEST_F(MenuUpdate, OnlyTheFrameUpdatesItsMenus) {
   // A menu owned by the view gets no update pass: its items stay as built.
-  host.TrackPopupMenu(menu, 0, Point{}, view.GetSafeHwnd());
+  Ignore(host.TrackPopupMenu(menu, 0, Point{}, view.GetSafeHwnd()));
   EXPECT_EQ(StateOf(0), kMfGrayed);
 }
 

@@ -92,7 +92,7 @@ TEST_F(Routing, ScrollNotifyDropsAndOwnMessagesReachTheirHandlers) {
     h.DropFiles(w, {"a.wav"});  // not taken: the dialog did not ask for drops
     d.DragAcceptFiles(true);
     h.DropFiles(w, {"a.wav", "long-name.wav"});
-    sim.windows.PostMessage(w, kOwnMessage, 5, 0);
+    Ignore(sim.windows.PostMessage(w, kOwnMessage, 5, 0));
     h.Pump();
     d.EndDialog(kIdOk);
   };

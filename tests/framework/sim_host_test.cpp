@@ -128,7 +128,7 @@ TEST_F(SimHost, QueuedMessagesPassTheFilterAndSentOnesDoNot) {
   ASSERT_TRUE(Succeeded(Make(child, kWsChild, parent.GetSafeHwnd())));
   parent.takeKeys = true;
   // The application's default filter walks from the window up its parents.
-  sim.windows.PostMessage(child.GetSafeHwnd(), kWmKeyDown, 'A', 0);
+  Ignore(sim.windows.PostMessage(child.GetSafeHwnd(), kWmKeyDown, 'A', 0));
   EXPECT_TRUE(g_events.empty()) << "nothing happens until the queue is pumped";
   EXPECT_EQ(host.Pump(), 1);
   sim.windows.SendMessage(child.GetSafeHwnd(), kWmKeyDown, 'B', 0);
@@ -138,7 +138,7 @@ TEST_F(SimHost, QueuedMessagesPassTheFilterAndSentOnesDoNot) {
 TEST_F(SimHost, WindowTimersFireAsTimePassesUntilKilled) {
   Probe wnd(host, "timed");
   ASSERT_TRUE(Succeeded(Make(wnd, kWsPopup)));
-  ASSERT_TRUE(wnd.SetTimer(1, 2000));
+  ASSERT_TRUE(Succeeded(wnd.SetTimer(1, 2000)));
   host.Advance(1999);
   EXPECT_TRUE(wnd.timers.empty());
   host.Advance(1);
@@ -209,7 +209,7 @@ TEST_F(SimHost, LoopRunsUntilQuitWhileTheUserActs) {
   ASSERT_TRUE(Succeeded(Make(wnd, kWsPopup)));
   int turns = 0;
   host.onIdle = [&] {
-    if (++turns == 2) sim.windows.PostMessage(wnd.GetSafeHwnd(), kWmClose, 0, 0);
+    if (++turns == 2) Ignore(sim.windows.PostMessage(wnd.GetSafeHwnd(), kWmClose, 0, 0));
     if (!host.IsWindow(wnd.GetSafeHwnd())) host.PostQuit(7);
     return turns < 10;
   };

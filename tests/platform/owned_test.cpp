@@ -34,12 +34,12 @@ TEST(OwnedHandles, AnInsertedSubmenuGoesWithItsParentARefusedOneAtOnce) {
     OwnedMenu top = menus.CreatePopupMenu();
     OwnedMenu sub = menus.CreatePopupMenu();
     const MenuHandle subHandle = sub.get();
-    ASSERT_TRUE(menus.InsertSubMenu(top.get(), 0, std::move(sub), TextCode::Program, "sub"));
+    ASSERT_TRUE(Succeeded(menus.InsertSubMenu(top.get(), 0, std::move(sub), TextCode::Program, "sub")));
     EXPECT_TRUE(menus.Exists(subHandle)) << "the parent holds it now";
 
     OwnedMenu orphan = menus.CreatePopupMenu();
     const MenuHandle noMenu = 0x7777;
-    EXPECT_FALSE(menus.InsertSubMenu(noMenu, 0, std::move(orphan), TextCode::Program, "lost"));
+    EXPECT_FALSE(Succeeded(menus.InsertSubMenu(noMenu, 0, std::move(orphan), TextCode::Program, "lost")));
     EXPECT_EQ(menus.LiveCount(), 2) << "the refused submenu is not left behind";
   }
   EXPECT_EQ(menus.LiveCount(), 0);

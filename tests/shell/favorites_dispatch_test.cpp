@@ -69,7 +69,7 @@ TEST_F(FavoritesDispatchTest, AShellFailureIsNotReported) {
 class FavoritesTrackingTest : public FavoritesDispatchTest {
  protected:
   // What the view does on the favourites command.
-  bool OnFavorites() {
+  Status OnFavorites() {
     favorites.BuildFavoritesMenu();
     return favorites.TrackFavoritesMenu([this](MenuHandle menu) {
       return sim.menus.TrackPopupMenu(menu, kTpmLeftAlign | kTpmLeftButton, Point{3, 4}, kView);
@@ -78,7 +78,7 @@ class FavoritesTrackingTest : public FavoritesDispatchTest {
 };
 
 TEST_F(FavoritesTrackingTest, TrackingRunsOnTheCurrentMenu) {
-  EXPECT_TRUE(OnFavorites());
+  EXPECT_TRUE(Succeeded(OnFavorites()));
   const auto tracks = sim.log.Of(sim::EffectKind::TrackMenu);
   ASSERT_EQ(tracks.size(), 1u);
   EXPECT_EQ(tracks[0].d, static_cast<std::int64_t>(favorites.menu()));
@@ -91,17 +91,17 @@ TEST_F(FavoritesTrackingTest, AFavouritesCommandDuringTrackingLeavesTheOpenMenuA
   bool trackedMenuAlive = false;
   sim.menus.onTrack = [&](MenuHandle menu, WindowHandle) {
     open = menu;
-    nestedTracked = OnFavorites();  // the pad's command, taken by the menu's loop
+    nestedTracked = Succeeded(OnFavorites());  // the pad's command, taken by the menu's loop
     trackedMenuAlive = sim.menus.Exists(menu);
   };
-  EXPECT_TRUE(OnFavorites());
+  EXPECT_TRUE(Succeeded(OnFavorites()));
   EXPECT_FALSE(nestedTracked);
   EXPECT_TRUE(trackedMenuAlive);
   EXPECT_EQ(favorites.menu(), open);
   EXPECT_EQ(sim.log.Count(sim::EffectKind::TrackMenu), 1u);
 
   sim.menus.onTrack = nullptr;
-  EXPECT_TRUE(OnFavorites());  // once closed, the next command rebuilds
+  EXPECT_TRUE(Succeeded(OnFavorites()));  // once closed, the next command rebuilds
   EXPECT_NE(favorites.menu(), open);
   EXPECT_FALSE(sim.menus.Exists(open));
 }
@@ -110,7 +110,11 @@ TEST(FavoritesTracking, NothingToTrackBeforeTheFirstBuild) {
   sim::SimPlatform sim;
   FavoritesMenu favorites(sim.platform);
   bool called = false;
-  EXPECT_FALSE(favorites.TrackFavoritesMenu([&](MenuHandle) { return called = true; }));
+  EXPECT_EQ(favorites.TrackFavoritesMenu([&](MenuHandle) {
+    called = true;
+    return Status::Ok;
+  }),
+            Status::Failed);
   EXPECT_FALSE(called);
 }
 

@@ -185,7 +185,7 @@ TEST(FavoritesLifetime, TheMenuGoesWithTheObject) {
   sim.files.AddFile("C:\\Fav\\Sub\\s.url");
   {
     FavoritesMenu favorites(sim.platform);
-    (void)favorites.ReadFavoritesFolder();
+    favorites.ReadFavoritesFolder();
     favorites.BuildFavoritesMenu();
     EXPECT_EQ(sim.menus.LiveCount(), 2);
   }

@@ -44,7 +44,7 @@ TEST(FavoritesInTheProgram, AChosenItemOpensItsFileWithTheFrameAsOwner) {
   rig.sim.menus.onTrack = [&](MenuHandle menu, WindowHandle owner) {
     // The user picks "home"; the system posts its command to the owner.
     const std::uint32_t id = rig.sim.menus.Items(menu).at(1).id;
-    rig.sim.windows.PostMessage(owner, kWmCommand, id, 0);
+    Ignore(rig.sim.windows.PostMessage(owner, kWmCommand, id, 0));
   };
   rig.Command(kIdFavorites);
   rig.host.Pump();

@@ -125,7 +125,7 @@ TEST_F(NotifyIconUse, ANewTaskBarGetsTheIconBackWithItsCurrentPicture) {
   rig.sim.shell.shownIconResource = 0;
   const std::uint32_t taskbarCreated = rig.host.RegisterWindowMessage("TaskbarCreated");
   // The broadcast reaches top-level windows only: here, the frame.
-  rig.sim.windows.PostMessage(rig.frameWindow(), taskbarCreated, 0, 0);
+  Ignore(rig.sim.windows.PostMessage(rig.frameWindow(), taskbarCreated, 0, 0));
   rig.host.Pump();
   EXPECT_TRUE(rig.sim.shell.iconPresent);
   EXPECT_EQ(Shown(), 129u);

@@ -33,7 +33,7 @@ class PopUpMenu : public ::testing::Test {
         seen.push_back({item.text, item.id, item.state});
       // The user chooses once; a menu opened by that choice is left alone.
       if (choose != 0)
-        rig.sim.windows.PostMessage(rig.frameWindow(), kWmCommand, choose, 0);
+        Ignore(rig.sim.windows.PostMessage(rig.frameWindow(), kWmCommand, choose, 0));
       choose = 0;
     };
   }
@@ -46,7 +46,7 @@ class PopUpMenu : public ::testing::Test {
 
 TEST_F(PopUpMenu, OpensAtThePointerReadWhenThePressIsHandled) {
   rig.sim.windows.SetCursor(Point{10, 20});
-  rig.sim.windows.PostMessage(rig.viewWindow(), kWmNotifyIcon, 1, kWmRButtonDown);
+  Ignore(rig.sim.windows.PostMessage(rig.viewWindow(), kWmNotifyIcon, 1, kWmRButtonDown));
   rig.sim.windows.SetCursor(Point{300, 400});  // the pointer moved on meanwhile
   rig.host.Pump();
   const auto tracks = rig.sim.log.Of(sim::EffectKind::TrackMenu);
@@ -157,7 +157,7 @@ TEST_F(PopUpMenu, FavouritesCommandOpensItsMenuOwnedByTheView) {
 }
 
 TEST_F(PopUpMenu, TheEnginesFavouritesCommandTakesTheSameRoad) {
-  rig.sim.windows.PostMessage(rig.view().MainWindow(), kWmCommand, ID_FAVORITES, 0);
+  Ignore(rig.sim.windows.PostMessage(rig.view().MainWindow(), kWmCommand, ID_FAVORITES, 0));
   rig.host.Pump();
   const auto tracks = rig.sim.log.Of(sim::EffectKind::TrackMenu);
   ASSERT_EQ(tracks.size(), 1u);

@@ -40,7 +40,7 @@ struct ShellRig {
 
   // What the shell posts to the view for a mouse event over the icon.
   void IconEvent(std::uint32_t mouseMessage) {
-    sim.windows.PostMessage(viewWindow(), kWmNotifyIcon, 1, static_cast<LParam>(mouseMessage));
+    Ignore(sim.windows.PostMessage(viewWindow(), kWmNotifyIcon, 1, static_cast<LParam>(mouseMessage)));
     host.Pump();
   }
   void DoubleClick() {
@@ -50,7 +50,7 @@ struct ShellRig {
     IconEvent(kWmLButtonDblClk);
   }
   void CloseFrame() {
-    sim.windows.PostMessage(frameWindow(), kWmClose, 0, 0);
+    Ignore(sim.windows.PostMessage(frameWindow(), kWmClose, 0, 0));
     host.Pump();
   }
 

@@ -160,7 +160,7 @@ TEST_F(SplashTest, KeyAndButtonPressesCloseItAndAreConsumed) {
 
   // Releases, moves and other messages pass and leave the splash up.
   for (std::uint32_t message : {kWmKeyUp, kWmMouseMove, kWmLButtonUp, kWmRButtonUp, kWmUser}) {
-    rig.sim.windows.PostMessage(probe.GetSafeHwnd(), message, 0, 0);
+    Ignore(rig.sim.windows.PostMessage(probe.GetSafeHwnd(), message, 0, 0));
     rig.host.Pump();
   }
   EXPECT_NE(CSplashWnd::Current(), nullptr);
@@ -168,13 +168,13 @@ TEST_F(SplashTest, KeyAndButtonPressesCloseItAndAreConsumed) {
             (std::vector<std::uint32_t>{kWmKeyUp, kWmMouseMove, kWmLButtonUp, kWmRButtonUp, kWmUser}));
 
   probe.received.clear();
-  rig.sim.windows.PostMessage(probe.GetSafeHwnd(), kWmLButtonDown, 0, 0);
+  Ignore(rig.sim.windows.PostMessage(probe.GetSafeHwnd(), kWmLButtonDown, 0, 0));
   rig.host.Pump();
   EXPECT_EQ(CSplashWnd::Current(), nullptr);
   EXPECT_TRUE(probe.received.empty()) << "the click that closed the splash does nothing else";
 
   // With the splash gone, presses are ordinary messages again.
-  rig.sim.windows.PostMessage(probe.GetSafeHwnd(), kWmKeyDown, 0, 0);
+  Ignore(rig.sim.windows.PostMessage(probe.GetSafeHwnd(), kWmKeyDown, 0, 0));
   rig.host.Pump();
   EXPECT_EQ(probe.received, (std::vector<std::uint32_t>{kWmKeyDown}));
   probe.DestroyWindow();

@@ -176,7 +176,7 @@ TEST(ShellStartup, RunEndsWithTheExitCommandAndGivesUpTheMutex) {
   int turns = 0;
   rig.host.onIdle = [&] {
     if (++turns == 1)
-      rig.sim.windows.PostMessage(rig.app->frame()->GetSafeHwnd(), kWmCommand, ID_APP_EXIT, 0);
+      Ignore(rig.sim.windows.PostMessage(rig.app->frame()->GetSafeHwnd(), kWmCommand, ID_APP_EXIT, 0));
     return turns < 5;
   };
   EXPECT_EQ(rig.app->Run(), 0);

@@ -99,8 +99,8 @@ TEST_F(TickHeldByTheBoxThreads, APauseKeepsTheIconAndItsMenuAnsweringUntilTheBox
 TEST_F(TickHeldByTheBoxThreads, AnExitAskedForWhileAPauseWaitsEndsTheProgramOnceTheBoxIsAnswered) {
   bool iconWhileHeld = false;
   WhileWaiting([&](int turn) {
-    if (turn == 0) rig.sim.windows.PostMessage(rig.frameWindow(), kWmCommand, ID_APP_EXIT, 0);
-    if (turn == 1) rig.sim.windows.PostMessage(rig.frameWindow(), kWmClose, 0, 0);
+    if (turn == 0) Ignore(rig.sim.windows.PostMessage(rig.frameWindow(), kWmCommand, ID_APP_EXIT, 0));
+    if (turn == 1) Ignore(rig.sim.windows.PostMessage(rig.frameWindow(), kWmClose, 0, 0));
     if (turn == 3) {
       iconWhileHeld = rig.sim.shell.iconPresent;
       gBoxAnswered.store(true);

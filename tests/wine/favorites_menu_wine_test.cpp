@@ -21,7 +21,7 @@ constexpr char kShellFolders[] =
 class RecordingShell final : public qv::Shell {
  public:
   explicit RecordingShell(qv::Shell& real) : real_(real) {}
-  bool NotifyIcon(qv::NotifyOp op, const qv::NotifyIconRecord& record) override {
+  qv::Status NotifyIcon(qv::NotifyOp op, const qv::NotifyIconRecord& record) override {
     return real_.NotifyIcon(op, record);
   }
   std::intptr_t Open(qv::WindowHandle owner, const char* file, std::int32_t show) override {

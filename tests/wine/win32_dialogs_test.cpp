@@ -68,8 +68,8 @@ TEST_CASE(a_tracked_menu_posts_the_chosen_command_to_its_owner) {
   qv::Win32Menus menus;
   const qv::OwnedMenu menuOwner = menus.CreatePopupMenu();
   const qv::MenuHandle menu = menuOwner.get();
-  CHECK(menus.AppendItem(menu, qv::kMfString, 32772, qv::TextCode::Program, "セットアップ(S)..."));
-  CHECK(menus.AppendItem(menu, qv::kMfString, 32773, qv::TextCode::Program, "お気に入り(&F)..."));
+  CHECK(qv::Succeeded(menus.AppendItem(menu, qv::kMfString, 32772, qv::TextCode::Program, "セットアップ(S)...")));
+  CHECK(qv::Succeeded(menus.AppendItem(menu, qv::kMfString, 32773, qv::TextCode::Program, "お気に入り(&F)...")));
 
   std::atomic<bool> opened{false};
   std::thread chooser([&] {
@@ -87,7 +87,7 @@ TEST_CASE(a_tracked_menu_posts_the_chosen_command_to_its_owner) {
     }
   });
   g_command = 0;
-  const bool tracked = menus.TrackPopupMenu(menu, qv::kTpmLeftAlign | qv::kTpmRightButton, {60, 60},
+  const qv::Status tracked = menus.TrackPopupMenu(menu, qv::kTpmLeftAlign | qv::kTpmRightButton, {60, 60},
                                             qv::FromHwnd(owner));
   chooser.join();
   // The command arrives afterwards, as an ordinary posted message.
@@ -97,7 +97,7 @@ TEST_CASE(a_tracked_menu_posts_the_chosen_command_to_its_owner) {
     ::Sleep(10);
   }
   CHECK(opened.load());
-  CHECK(tracked);
+  CHECK(qv::Succeeded(tracked));
   CHECK_EQ(LOWORD(g_command.load()), 32773u);
   ::DestroyWindow(owner);
 }

@@ -28,18 +28,18 @@ TEST_CASE(a_relative_mouse_move_moves_the_pointer) {
   ::SetCursorPos(200, 200);
   Pump();
   qv::Point before;
-  CHECK(windows.GetCursorPos(before));
+  CHECK(qv::Succeeded(windows.GetCursorPos(before)));
   input.SendMouse(qv::kMouseMove, 15, 10, 0);
   Pump();
   qv::Point after;
-  CHECK(windows.GetCursorPos(after));
+  CHECK(qv::Succeeded(windows.GetCursorPos(after)));
   // The system's pointer speed applies, so only the direction is certain.
   CHECK(after.x > before.x);
   CHECK(after.y > before.y);
   input.SendMouse(qv::kMouseMove, -15, -10, 0);
   Pump();
   qv::Point back;
-  CHECK(windows.GetCursorPos(back));
+  CHECK(qv::Succeeded(windows.GetCursorPos(back)));
   CHECK(back.x < after.x);
   CHECK(back.y < after.y);
 }
@@ -104,7 +104,7 @@ TEST_CASE(windows_are_found_by_class_point_and_parent) {
   CHECK_EQ(windows.WindowFromPoint({100 + 250, 100 + 150}), qv::FromHwnd(probe.top));
 
   qv::Point where{100 + 60, 100 + 50};
-  CHECK(windows.ScreenToClient(qv::FromHwnd(probe.child), where));
+  CHECK(qv::Succeeded(windows.ScreenToClient(qv::FromHwnd(probe.child), where)));
   CHECK_EQ(where.x, 10);
   CHECK_EQ(where.y, 10);
 }
@@ -114,11 +114,11 @@ TEST_CASE(sent_messages_answer_and_posted_ones_arrive_later) {
   qv::Win32WindowSystem windows;
   CHECK_EQ(windows.SendMessage(qv::FromHwnd(probe.top), kAsk, 40, 2), 42);
   g_posted = 0;
-  CHECK(windows.PostMessage(qv::FromHwnd(probe.top), kTell, 0, 0));
+  CHECK(qv::Succeeded(windows.PostMessage(qv::FromHwnd(probe.top), kTell, 0, 0)));
   CHECK_EQ(g_posted.load(), 0);
   Pump();
   CHECK_EQ(g_posted.load(), 1);
-  CHECK(!windows.PostMessage(0x7FFF0000u, kTell, 0, 0));
+  CHECK(!qv::Succeeded(windows.PostMessage(0x7FFF0000u, kTell, 0, 0)));
   windows.SetForegroundWindow(qv::FromHwnd(probe.top));
   Pump();
   CHECK_EQ(::GetForegroundWindow(), probe.top);

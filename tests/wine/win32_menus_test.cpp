@@ -32,9 +32,9 @@ TEST_CASE(program_coded_japanese_text_reads_back_identical_bytes) {
   const char* setup = "セットアップ(S)...";
   const char* exit = "終了(&X)";
   const char* none = "(なし)";
-  CHECK(m.menus.AppendItem(m.handle, qv::kMfString, 32772, qv::TextCode::Program, setup));
-  CHECK(m.menus.AppendItem(m.handle, qv::kMfString, 57665, qv::TextCode::Program, exit));
-  CHECK(m.menus.AppendItem(m.handle, qv::kMfGrayed, 32775, qv::TextCode::Program, none));
+  CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfString, 32772, qv::TextCode::Program, setup)));
+  CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfString, 57665, qv::TextCode::Program, exit)));
+  CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfGrayed, 32775, qv::TextCode::Program, none)));
   CHECK_EQ(m.menus.ItemCount(m.handle), 3);
   CHECK(Text(m.menus, m.handle, 0) == setup);
   CHECK(Text(m.menus, m.handle, 1) == exit);
@@ -47,12 +47,12 @@ TEST_CASE(program_coded_japanese_text_reads_back_identical_bytes) {
 
 TEST_CASE(system_coded_text_uses_the_ansi_code_page) {
   Menu m;
-  CHECK(m.menus.AppendItem(m.handle, qv::kMfString, 1, qv::TextCode::System, "news.old"));
+  CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfString, 1, qv::TextCode::System, "news.old")));
   CHECK(Text(m.menus, m.handle, 0, qv::TextCode::System) == "news.old");
   if (::GetACP() != 932) {
     // Shift-JIS bytes taken as system text are not the Japanese they spell.
     const char* japanese = "お気に入り";
-    CHECK(m.menus.AppendItem(m.handle, qv::kMfString, 2, qv::TextCode::System, japanese));
+    CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfString, 2, qv::TextCode::System, japanese)));
     wchar_t wide[64] = {};
     ::GetMenuStringW(reinterpret_cast<HMENU>(m.handle), 1, wide, 64, MF_BYPOSITION);
     CHECK(std::wcscmp(wide, L"お気に入り") != 0);
@@ -63,7 +63,7 @@ TEST_CASE(system_coded_text_uses_the_ansi_code_page) {
 TEST_CASE(item_text_is_cut_at_a_character_boundary) {
   Menu m;
   const char* text = "セットアップ";  // six double-byte characters
-  CHECK(m.menus.AppendItem(m.handle, qv::kMfString, 1, qv::TextCode::Program, text));
+  CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfString, 1, qv::TextCode::Program, text)));
   char out[6];
   std::memset(out, 'x', sizeof(out));
   // Five bytes of room: two characters, not two and a half.
@@ -77,10 +77,10 @@ TEST_CASE(item_text_is_cut_at_a_character_boundary) {
 
 TEST_CASE(insert_places_items_by_position_and_appends_past_the_end) {
   Menu m;
-  CHECK(m.menus.InsertItem(m.handle, 0, 10, qv::TextCode::Program, "b"));
-  CHECK(m.menus.InsertItem(m.handle, 0, 11, qv::TextCode::Program, "a"));
-  CHECK(m.menus.InsertItem(m.handle, 5, 12, qv::TextCode::Program, "d"));
-  CHECK(m.menus.InsertItem(m.handle, 2, 13, qv::TextCode::Program, "c"));
+  CHECK(qv::Succeeded(m.menus.InsertItem(m.handle, 0, 10, qv::TextCode::Program, "b")));
+  CHECK(qv::Succeeded(m.menus.InsertItem(m.handle, 0, 11, qv::TextCode::Program, "a")));
+  CHECK(qv::Succeeded(m.menus.InsertItem(m.handle, 5, 12, qv::TextCode::Program, "d")));
+  CHECK(qv::Succeeded(m.menus.InsertItem(m.handle, 2, 13, qv::TextCode::Program, "c")));
   CHECK_EQ(m.menus.ItemCount(m.handle), 4);
   CHECK(Text(m.menus, m.handle, 0) == "a");
   CHECK(Text(m.menus, m.handle, 1) == "b");
@@ -94,10 +94,10 @@ TEST_CASE(submenus_separators_and_grey_states) {
   Menu m;
   qv::OwnedMenu subOwner = m.menus.CreatePopupMenu();
   const qv::MenuHandle sub = subOwner.get();
-  CHECK(m.menus.AppendItem(sub, qv::kMfGrayed, 32775, qv::TextCode::Program, "(なし)"));
-  CHECK(m.menus.AppendItem(m.handle, qv::kMfString, 1, qv::TextCode::Program, "item"));
-  CHECK(m.menus.AppendItem(m.handle, qv::kMfSeparator, 0, qv::TextCode::Program, nullptr));
-  CHECK(m.menus.InsertSubMenu(m.handle, 0, std::move(subOwner), qv::TextCode::Program, "フォルダ"));
+  CHECK(qv::Succeeded(m.menus.AppendItem(sub, qv::kMfGrayed, 32775, qv::TextCode::Program, "(なし)")));
+  CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfString, 1, qv::TextCode::Program, "item")));
+  CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfSeparator, 0, qv::TextCode::Program, nullptr)));
+  CHECK(qv::Succeeded(m.menus.InsertSubMenu(m.handle, 0, std::move(subOwner), qv::TextCode::Program, "フォルダ")));
 
   CHECK_EQ(m.menus.ItemCount(m.handle), 3);
   CHECK_EQ(m.menus.SubMenu(m.handle, 0), sub);

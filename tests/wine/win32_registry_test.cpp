@@ -12,8 +12,8 @@ constexpr const char* kKey = "Software\\QvWineTests\\Registry\\Values";
 
 struct Fresh {
   qv::Win32Registry registry;
-  Fresh() { (void)registry.DeleteTree(qv::Hive::CurrentUser, kRoot); }
-  ~Fresh() { (void)registry.DeleteTree(qv::Hive::CurrentUser, kRoot); }
+  Fresh() { qv::Ignore(registry.DeleteTree(qv::Hive::CurrentUser, kRoot)); }
+  ~Fresh() { qv::Ignore(registry.DeleteTree(qv::Hive::CurrentUser, kRoot)); }
 };
 
 TEST_CASE(dword_and_string_round_trip_with_their_types) {

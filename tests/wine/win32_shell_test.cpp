@@ -41,12 +41,12 @@ TEST_CASE(the_notification_icon_is_added_changed_and_removed) {
   record.icon = qv::FromHicon(::LoadIconW(nullptr, MAKEINTRESOURCEW(32512)));  // IDI_APPLICATION
   std::strcpy(record.tip, "Quorvantix");
   CHECK(record.icon != 0);
-  CHECK(shell.NotifyIcon(qv::NotifyOp::Add, record));
+  CHECK(qv::Succeeded(shell.NotifyIcon(qv::NotifyOp::Add, record)));
   record.icon = qv::FromHicon(::LoadIconW(nullptr, MAKEINTRESOURCEW(32515)));  // IDI_WARNING
-  CHECK(shell.NotifyIcon(qv::NotifyOp::Modify, record));
-  CHECK(shell.NotifyIcon(qv::NotifyOp::Delete, record));
+  CHECK(qv::Succeeded(shell.NotifyIcon(qv::NotifyOp::Modify, record)));
+  CHECK(qv::Succeeded(shell.NotifyIcon(qv::NotifyOp::Delete, record)));
   // Gone: a second delete or a modify is refused.
-  CHECK(!shell.NotifyIcon(qv::NotifyOp::Modify, record));
+  CHECK(!qv::Succeeded(shell.NotifyIcon(qv::NotifyOp::Modify, record)));
   ::DestroyWindow(window);
 }
 
