@@ -24,7 +24,7 @@ std::string FilterOf(const char* filter) {
 Status SimDialogs::OpenFileName(WindowHandle owner, const char* title, const char* filter,
                                 std::uint32_t flags, char* path, std::size_t capacity) {
   openFileRequests.push_back({owner, title != nullptr ? title : "", FilterOf(filter), flags});
-  log_.Add(EffectKind::FileDialog, owner, flags, 0, 0, 0, title);
+  log_.Add(EffectKind::FileDialog, owner, FileDialogFields{flags}, title);
   if (!openFileAnswer) return Status::NotFound;
   const std::string answer = *openFileAnswer;
   openFileAnswer.reset();

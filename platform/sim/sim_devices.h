@@ -19,7 +19,7 @@ namespace qv::sim {
 class SimSound final : public Sound {
  public:
   explicit SimSound(Log& log) : log_(log) {}
-  void PlayAsync(const char* file) override { log_.Add(EffectKind::Sound, 0, 0, 0, 0, 0, file); }
+  void PlayAsync(const char* file) override { log_.Add(EffectKind::Sound, 0, NoFields{}, file); }
 
  private:
   Log& log_;
@@ -31,10 +31,10 @@ class SimInput final : public Input {
 
   void SendMouse(std::uint32_t flags, std::int32_t dx, std::int32_t dy,
                  std::int32_t data) override {
-    log_.Add(EffectKind::Mouse, 0, flags, dx, dy, data);
+    log_.Add(EffectKind::Mouse, 0, MouseFields{flags, dx, dy, data});
   }
   void SendKey(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags) override {
-    log_.Add(EffectKind::Key, 0, vk, scan, flags);
+    log_.Add(EffectKind::Key, 0, KeyFields{vk, scan, flags});
   }
   std::int16_t AsyncKeyState(std::uint8_t vk) override { return keyState_[vk]; }
 
@@ -52,7 +52,7 @@ class SimDialogs final : public Dialogs {
 
   std::int32_t MessageBox(WindowHandle owner, const char* text, const char* title,
                           std::uint32_t flags) override {
-    log_.Add(EffectKind::MessageBox, owner, flags, 0, 0, 0, text);
+    log_.Add(EffectKind::MessageBox, owner, MessageBoxFields{flags}, text);
     lastTitle = title ? title : "";
     if (onMessageBox) onMessageBox();
     if (answers_.empty()) return 1;  // IDOK
@@ -62,7 +62,7 @@ class SimDialogs final : public Dialogs {
   }
   Status WinHelp(WindowHandle owner, const char* file, std::uint32_t command,
                std::uintptr_t data) override {
-    log_.Add(EffectKind::Help, owner, command, static_cast<std::int64_t>(data), 0, 0, file);
+    log_.Add(EffectKind::Help, owner, HelpFields{command, data}, file);
     return Status::Ok;
   }
 

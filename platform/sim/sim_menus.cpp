@@ -119,7 +119,7 @@ void SimMenus::EnableItem(MenuHandle menu, std::uint32_t id, std::uint32_t enabl
 
 Status SimMenus::TrackPopupMenu(MenuHandle menu, std::uint32_t flags, Point where,
                               WindowHandle owner) {
-  log_.Add(EffectKind::TrackMenu, owner, flags, where.x, where.y, static_cast<std::int64_t>(menu));
+  log_.Add(EffectKind::TrackMenu, owner, TrackMenuFields{flags, where.x, where.y, menu});
   if (onTrack) onTrack(menu, owner);
   return OkOrFailed(Exists(menu));
 }

@@ -12,7 +12,7 @@ namespace qv::sim {
 
 Status SimShell::NotifyIcon(NotifyOp op, const NotifyIconRecord& record) {
   const std::uint32_t resource = ResourceOf(record.icon);
-  log_.Add(EffectKind::NotifyIcon, record.window, static_cast<std::int64_t>(op), resource);
+  log_.Add(EffectKind::NotifyIcon, record.window, NotifyIconFields{op, resource});
   switch (op) {
     case NotifyOp::Add:
       if (iconPresent) return Status::Failed;
@@ -32,7 +32,7 @@ Status SimShell::NotifyIcon(NotifyOp op, const NotifyIconRecord& record) {
 }
 
 std::intptr_t SimShell::Open(WindowHandle owner, const char* file, std::int32_t showCommand) {
-  log_.Add(EffectKind::ShellOpen, owner, showCommand, 0, 0, 0, file);
+  log_.Add(EffectKind::ShellOpen, owner, ShellOpenFields{showCommand}, file);
   if (!openable.empty() && !openable.count(file)) return 2;
   return openResult;
 }

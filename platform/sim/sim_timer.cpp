@@ -11,14 +11,14 @@ namespace qv::sim {
 std::uint32_t SimTimer::SetPeriodic(std::uint32_t periodMs, std::uint32_t resolutionMs,
                                     TimerCallback callback, void* context) {
   lastResolution_ = resolutionMs;
-  if (failNextStart_ || periodMs == 0) {
-    failNextStart_ = false;
-    log_.Add(EffectKind::TimerStart, 0, 0, periodMs, resolutionMs);
+  if (failNextStart || periodMs == 0) {
+    failNextStart = false;
+    log_.Add(EffectKind::TimerStart, 0, TimerFields{0, periodMs, resolutionMs});
     return 0;
   }
   const std::uint32_t id = nextId_++;
   timers_.push_back(Entry{id, periodMs, now_ + periodMs, callback, context, true});
-  log_.Add(EffectKind::TimerStart, 0, id, periodMs, resolutionMs);
+  log_.Add(EffectKind::TimerStart, 0, TimerFields{id, periodMs, resolutionMs});
   if (fireDuringNextStart_) {
     fireDuringNextStart_ = false;
     callback(context);
@@ -27,7 +27,7 @@ std::uint32_t SimTimer::SetPeriodic(std::uint32_t periodMs, std::uint32_t resolu
 }
 
 void SimTimer::Kill(std::uint32_t id) {
-  log_.Add(EffectKind::TimerKill, 0, id);
+  log_.Add(EffectKind::TimerKill, 0, TimerFields{id, 0, 0});
   for (Entry& e : timers_)
     if (e.id == id) e.live = false;
 }

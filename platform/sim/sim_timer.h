@@ -28,7 +28,8 @@ class SimTimer final : public MultimediaTimer {
   // timer that falls due on the way (in creation order).
   void Advance(std::uint32_t ms);
   void SetNow(std::uint32_t now) { now_ = now; }
-  void FailNextStart() { failNextStart_ = true; }
+  // The failure switch: the next start is refused (and the switch goes off).
+  bool failNextStart = false;
   // The next timer made fires once before SetPeriodic returns, as a real
   // timer may on its own thread before its creator has the identifier.
   void FireDuringNextStart() { fireDuringNextStart_ = true; }
@@ -54,7 +55,6 @@ class SimTimer final : public MultimediaTimer {
   std::uint32_t now_ = 1000;
   std::uint32_t nextId_ = 1;
   std::uint32_t lastResolution_ = 0;
-  bool failNextStart_ = false;
   bool fireDuringNextStart_ = false;
 };
 

@@ -14,7 +14,7 @@ Status SimWindowSystem::ScreenToClient(WindowHandle window, Point& where) {
 
 LResult SimWindowSystem::SendMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                                      LParam lParam) {
-  log_.Add(EffectKind::Send, window, message, static_cast<std::int64_t>(wParam), lParam, kForever);
+  log_.Add(EffectKind::Send, window, MessageFields{message, wParam, lParam, kForever});
   auto hung = hung_.find(window);
   if (hung != hung_.end() && hung->second) return 0;
   auto it = handlers_.find(window);
@@ -24,7 +24,7 @@ LResult SimWindowSystem::SendMessage(WindowHandle window, std::uint32_t message,
 
 Status SimWindowSystem::SendMessageTimeout(WindowHandle window, std::uint32_t message,
                                            WParam wParam, LParam lParam, std::uint32_t timeoutMs) {
-  log_.Add(EffectKind::Send, window, message, static_cast<std::int64_t>(wParam), lParam, timeoutMs);
+  log_.Add(EffectKind::Send, window, MessageFields{message, wParam, lParam, timeoutMs});
   auto hung = hung_.find(window);
   if (hung != hung_.end() && hung->second) return Status::Failed;
   auto it = handlers_.find(window);
@@ -34,7 +34,7 @@ Status SimWindowSystem::SendMessageTimeout(WindowHandle window, std::uint32_t me
 
 Status SimWindowSystem::PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                                   LParam lParam) {
-  log_.Add(EffectKind::Post, window, message, static_cast<std::int64_t>(wParam), lParam);
+  log_.Add(EffectKind::Post, window, MessageFields{message, wParam, lParam, 0});
   if (handlers_.count(window)) posted_.push_back(Posted{window, message, wParam, lParam});
   return Status::Ok;
 }

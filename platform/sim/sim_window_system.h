@@ -36,7 +36,7 @@ class SimWindowSystem final : public WindowSystem {
   WindowHandle FindWindowByClass(const char* className) override;
   WindowHandle FirstChild(WindowHandle window) override;
   void SetForegroundWindow(WindowHandle window) override {
-    log_.Add(EffectKind::Foreground, window, 0);
+    log_.Add(EffectKind::Foreground, window, NoFields{});
   }
   WindowHandle DesktopWindow() override { return kDesktop; }
 

@@ -77,11 +77,11 @@ class ButtonPageThreads : public ::testing::Test {
   class LockedPosts final : public WindowSystem {
    public:
     explicit LockedPosts(WindowSystem& inner) : inner_(inner) {}
-    bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
-                     LParam lParam) override {
+    Status PostMessage(WindowHandle window, std::uint32_t message, WParam wParam,
+                       LParam lParam) override {
       std::lock_guard<std::mutex> lock(mutex_);
       posts_.push_back({window, message, wParam, lParam, 0});
-      return true;
+      return Status::Ok;
     }
     void Deliver() {
       std::vector<Msg> posts;
@@ -89,11 +89,11 @@ class ButtonPageThreads : public ::testing::Test {
         std::lock_guard<std::mutex> lock(mutex_);
         posts.swap(posts_);
       }
-      for (const Msg& m : posts) inner_.PostMessage(m.hwnd, m.message, m.wParam, m.lParam);
+      for (const Msg& m : posts) Ignore(inner_.PostMessage(m.hwnd, m.message, m.wParam, m.lParam));
     }
-    bool GetCursorPos(Point& where) override { return inner_.GetCursorPos(where); }
+    Status GetCursorPos(Point& where) override { return inner_.GetCursorPos(where); }
     WindowHandle WindowFromPoint(Point where) override { return inner_.WindowFromPoint(where); }
-    bool ScreenToClient(WindowHandle w, Point& where) override {
+    Status ScreenToClient(WindowHandle w, Point& where) override {
       return inner_.ScreenToClient(w, where);
     }
     LResult SendMessage(WindowHandle w, std::uint32_t m, WParam wp, LParam lp) override {

@@ -109,7 +109,7 @@ TEST_F(PadCaptureTest, AfterStopNoPollRunsAndStartAgainMakesOneTimer) {
   ASSERT_EQ(capture.Start(), Status::Ok);
   ASSERT_EQ(capture.Start(), Status::Ok);
   EXPECT_EQ(sim.timer.LiveCount(), 1);
-  sim.timer.FailNextStart();
+  sim.timer.failNextStart = true;
   capture.Stop();
   EXPECT_EQ(capture.Start(), Status::Failed);
   Poll();

@@ -228,7 +228,7 @@ TEST_F(Buttons, LaunchOnReleaseAndReportEachFailure) {
   const auto opens = rig.sim.log.Of(sim::EffectKind::ShellOpen);
   ASSERT_EQ(opens.size(), 1u);
   EXPECT_STREQ(opens[0].text, "C:\\Apps\\memo.exe");
-  EXPECT_EQ(opens[0].a, kSwShowDefault);
+  EXPECT_EQ(opens[0].open.showCommand, kSwShowDefault);
   EXPECT_EQ(rig.host.launchFailures, 1);
 
   Press(kSpare);
@@ -305,9 +305,9 @@ TEST_F(Buttons, LegacyWheelButtonWithShift) {
   auto sends = rig.Sends();
   ASSERT_EQ(sends.size(), 1u);
   EXPECT_EQ(sends[0].window, kTargetWindow);
-  EXPECT_EQ(sends[0].a, kWmMouseWheel);
-  EXPECT_EQ(Low32(sends[0].b), WheelWParam(120, kMkShift));
-  EXPECT_EQ(sends[0].c, 280 | (190 << 16));
+  EXPECT_EQ(sends[0].message.message, kWmMouseWheel);
+  EXPECT_EQ(Low32(sends[0].message.wParam), WheelWParam(120, kMkShift));
+  EXPECT_EQ(sends[0].message.lParam, 280 | (190 << 16));
   EXPECT_TRUE(rig.Wheels().empty());
   // Further notches from Delay ms after the first.
   rig.Ticks(29);

@@ -87,22 +87,21 @@ struct EngineRig {
   std::vector<Point> Moves() const {
     std::vector<Point> out;
     for (const sim::Effect& e : sim.log.Of(sim::EffectKind::Mouse))
-      if (e.a & kMouseMove)
-        out.push_back(Point{static_cast<std::int32_t>(e.b), static_cast<std::int32_t>(e.c)});
+      if (e.mouse.flags & kMouseMove) out.push_back(Point{e.mouse.dx, e.mouse.dy});
     return out;
   }
   // Mouse effects without movement (buttons and wheel), as their flags.
   std::vector<std::uint32_t> MouseButtons() const {
     std::vector<std::uint32_t> out;
     for (const sim::Effect& e : sim.log.Of(sim::EffectKind::Mouse))
-      if (!(e.a & kMouseMove)) out.push_back(static_cast<std::uint32_t>(e.a));
+      if (!(e.mouse.flags & kMouseMove)) out.push_back(e.mouse.flags);
     return out;
   }
   // Synthesised wheel events, as their data.
   std::vector<std::int32_t> Wheels() const {
     std::vector<std::int32_t> out;
     for (const sim::Effect& e : sim.log.Of(sim::EffectKind::Mouse))
-      if (e.a == kMouseWheel) out.push_back(static_cast<std::int32_t>(e.d));
+      if (e.mouse.flags == kMouseWheel) out.push_back(e.mouse.data);
     return out;
   }
   struct KeyStroke {
@@ -114,15 +113,14 @@ struct EngineRig {
   std::vector<KeyStroke> Keys() const {
     std::vector<KeyStroke> out;
     for (const sim::Effect& e : sim.log.Of(sim::EffectKind::Key))
-      out.push_back(KeyStroke{static_cast<std::uint32_t>(e.a), static_cast<std::uint32_t>(e.b),
-                              static_cast<std::uint32_t>(e.c)});
+      out.push_back(KeyStroke{e.key.key, e.key.scan, e.key.flags});
     return out;
   }
   std::vector<sim::Effect> Sends() const { return sim.log.Of(sim::EffectKind::Send); }
   // How long each message sent may wait for its receiver.
   std::vector<std::uint32_t> SendTimeouts() const {
     std::vector<std::uint32_t> out;
-    for (const sim::Effect& e : Sends()) out.push_back(static_cast<std::uint32_t>(e.d));
+    for (const sim::Effect& e : Sends()) out.push_back(e.message.timeoutMs);
     return out;
   }
   std::vector<sim::Effect> Posts() const { return sim.log.Of(sim::EffectKind::Post); }

@@ -50,7 +50,7 @@ std::vector<Sent> SentTo(const EngineRig& rig, WindowHandle window) {
   std::vector<Sent> out;
   for (const sim::Effect& e : rig.Sends())
     if (e.window == window)
-      out.push_back(Sent{static_cast<std::uint32_t>(e.a), Low32(e.b)});
+      out.push_back(Sent{e.message.message, Low32(e.message.wParam)});
   return out;
 }
 
@@ -93,7 +93,7 @@ TEST(PollingTimer, FailedStartGivesZero) {
   EngineRig rig;
   rig.engine.LoadSettings();
   rig.engine.DeriveCaps();
-  rig.sim.timer.FailNextStart();
+  rig.sim.timer.failNextStart = true;
   EXPECT_EQ(rig.engine.StartPolling(), 0u);
   EXPECT_EQ(rig.engine.state.TimerId.Current(), 0u);
   EXPECT_EQ(rig.sim.timer.LiveCount(), 0);
@@ -106,7 +106,7 @@ TEST(PollingTimer, NoTicksAfterStopUntilStartedAgain) {
   rig.engine.StopPolling();
   EXPECT_EQ(rig.sim.timer.LiveCount(), 0);
   ASSERT_EQ(rig.sim.log.Count(sim::EffectKind::TimerKill), 1u);
-  EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::TimerKill)[0].a, rig.timerId);
+  EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::TimerKill)[0].timer.id, rig.timerId);
 
   const int reads = rig.sim.joystick.reads;
   rig.sim.joystick.SetStick(0, 32767);
@@ -183,8 +183,8 @@ TEST(StickMotion, DefaultMarginsDecideWhatCountsAsPushed) {
     }
     // A move is a plain relative move with no wheel data.
     for (const sim::Effect& e : rig.sim.log.Of(sim::EffectKind::Mouse)) {
-      EXPECT_EQ(e.a, static_cast<std::int64_t>(kMouseMove));
-      EXPECT_EQ(e.d, 0);
+      EXPECT_EQ(e.mouse.flags, kMouseMove);
+      EXPECT_EQ(e.mouse.data, 0);
     }
   }
 }
@@ -409,7 +409,7 @@ TEST(ScrollStick, DirectionsSendLineMessagesToTheWindowUnderThePointer) {
     rig.sim.joystick.SetStick(p.x, p.y);
     rig.Ticks(2);
     EXPECT_THAT(SentTo(rig, kTargetWindow), ElementsAre(p.sent, p.sent));
-    for (const sim::Effect& e : rig.Sends()) EXPECT_EQ(e.c, 0);
+    for (const sim::Effect& e : rig.Sends()) EXPECT_EQ(e.message.lParam, 0);
     EXPECT_TRUE(rig.Moves().empty());
   }
 }
@@ -554,12 +554,12 @@ TEST(WheelStick, LegacyWheelSendsMessagesWithTheLiveKeyFlags) {
   ASSERT_EQ(sends.size(), 3u);
   for (const sim::Effect& e : sends) {
     EXPECT_EQ(e.window, kTargetWindow);
-    EXPECT_EQ(e.a, static_cast<std::int64_t>(kWmMouseWheel));
-    EXPECT_EQ(Low32(e.c), clientPos);
+    EXPECT_EQ(e.message.message, kWmMouseWheel);
+    EXPECT_EQ(Low32(e.message.lParam), clientPos);
   }
-  EXPECT_EQ(Low32(sends[0].b), WheelWParam(120, 0));
-  EXPECT_EQ(Low32(sends[1].b), WheelWParam(-120, kMkShift));
-  EXPECT_EQ(Low32(sends[2].b), WheelWParam(120, kMkControl));
+  EXPECT_EQ(Low32(sends[0].message.wParam), WheelWParam(120, 0));
+  EXPECT_EQ(Low32(sends[1].message.wParam), WheelWParam(-120, kMkShift));
+  EXPECT_EQ(Low32(sends[2].message.wParam), WheelWParam(120, kMkControl));
   EXPECT_TRUE(rig.Moves().empty());
   EXPECT_TRUE(rig.Wheels().empty());
 }
@@ -582,9 +582,9 @@ TEST(WheelStick, SynthesisedWheelRepeatsAfterTheDelay) {
   rig.Ticks(2);
   EXPECT_THAT(rig.Wheels(), ElementsAre(120, 120, 120));
   for (const sim::Effect& e : rig.sim.log.Of(sim::EffectKind::Mouse)) {
-    EXPECT_EQ(e.a, static_cast<std::int64_t>(kMouseWheel));
-    EXPECT_EQ(e.b, 0);
-    EXPECT_EQ(e.c, 0);
+    EXPECT_EQ(e.mouse.flags, kMouseWheel);
+    EXPECT_EQ(e.mouse.dx, 0);
+    EXPECT_EQ(e.mouse.dy, 0);
   }
 
   rig.sim.joystick.SetStick(32767, 32767);

@@ -100,7 +100,7 @@ TEST_F(Dialogs, ARefusedValueIsReportedFocusedAndKeepsTheDialogOpen) {
   const auto boxes = sim.log.Of(sim::EffectKind::MessageBox);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_STREQ(boxes[0].text, "1 から 16 までの整数を入力してください。");
-  EXPECT_EQ(boxes[0].a, static_cast<std::int64_t>(kMbOk | kMbIconExclamation));
+  EXPECT_EQ(boxes[0].box.flags, kMbOk | kMbIconExclamation);
   EXPECT_EQ(sim.dialogs.lastTitle, "Test");
 }
 

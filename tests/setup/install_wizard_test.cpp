@@ -39,7 +39,7 @@ struct WizardRig : SetupRig {
   std::vector<int> BarPositions() const {
     std::vector<int> positions;
     for (const sim::Effect& e : sim.log.Of(sim::EffectKind::Send))
-      if (e.a == kPbmSetPos) positions.push_back(static_cast<int>(e.b));
+      if (e.message.message == kPbmSetPos) positions.push_back(static_cast<int>(e.message.wParam));
     return positions;
   }
   std::string InstallPath() const {
@@ -67,9 +67,9 @@ TEST(InstallWizard, TheLicencePageAsksForNextAloneAndClicksIntoItsTextOnEveryAct
     const std::vector<sim::Effect> clicks = rig.To(text, sim::EffectKind::Post);
     ASSERT_EQ(clicks.size(), 4u);
     for (std::size_t i = 0; i < clicks.size(); ++i) {
-      EXPECT_EQ(clicks[i].a, i % 2 == 0 ? kWmLButtonDown : kWmLButtonUp);
-      EXPECT_EQ(clicks[i].b, 0) << "no keys held";
-      EXPECT_EQ(clicks[i].c, 0) << "the text's top-left corner";
+      EXPECT_EQ(clicks[i].message.message, i % 2 == 0 ? kWmLButtonDown : kWmLButtonUp);
+      EXPECT_EQ(clicks[i].message.wParam, 0) << "no keys held";
+      EXPECT_EQ(clicks[i].message.lParam, 0) << "the text's top-left corner";
     }
     activationsSeen = static_cast<int>(h.SheetRun(handle)->activations.size());
     EXPECT_TRUE(h.PressSheetButton(handle, kIdCancel));
@@ -99,8 +99,8 @@ TEST(InstallWizard, BrowseEndsTheFolderWithOneSeparatorAndACancelChangesNothing)
     const std::vector<sim::Effect> limit =
         rig.To(h.controls.ControlWindow(page, IDC_DIR_EDIT), sim::EffectKind::Send);
     ASSERT_EQ(limit.size(), 1u);
-    EXPECT_EQ(limit[0].a, kEmLimitText);
-    EXPECT_EQ(limit[0].b, 260);
+    EXPECT_EQ(limit[0].message.message, kEmLimitText);
+    EXPECT_EQ(limit[0].message.wParam, 260);
     for (const char* answer : {"D:\\", "D:\\Tools"}) {
       rig.sim.shell.browseAnswer = answer;
       h.Click(page, IDC_BROWSE);
@@ -120,7 +120,7 @@ TEST(InstallWizard, BrowseEndsTheFolderWithOneSeparatorAndACancelChangesNothing)
   EXPECT_EQ(rig.InstallPath(), "D:\\Tools\\");
   EXPECT_TRUE(rig.sim.files.IsFile("D:\\Tools\\Quorvantix\\Quorvantix.exe"));
   EXPECT_THAT(rig.Messages(), ElementsAre("ｲﾝｽﾄｰﾙは正常に完了しました。"));
-  EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::MessageBox)[0].a, kMbOk | kMbIconInformation);
+  EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::MessageBox)[0].box.flags, kMbOk | kMbIconInformation);
 }
 
 // A typed folder gets its separator at Finish; an empty one goes on as it is,
@@ -216,7 +216,7 @@ TEST(InstallWizard, AFailedInstallEndsWithStringTwo) {
   RunInstallWizard(rig.setup, rig.host, nullptr);
   EXPECT_THAT(rig.Messages(), ElementsAre("QUORVNTX.cntのｺﾋﾟｰは失敗しました",
                                           "ｲﾝｽﾄｰﾙは正常に完了しませんでした。"));
-  EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::MessageBox)[1].a, kMbOk);
+  EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::MessageBox)[1].box.flags, kMbOk);
 }
 
 }  // namespace

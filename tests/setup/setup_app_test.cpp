@@ -28,7 +28,7 @@ TEST(SetupStart, AMajorVersionBelowFourGetsOnlyTheRefusal) {
   EXPECT_TRUE(host.dialogRuns.empty());
   EXPECT_THAT(rig.Messages(), ElementsAre("Windows95以降またはNT4.0以降でのみ使用出来ます"));
   EXPECT_EQ(rig.sim.dialogs.lastTitle, "SETUP");
-  EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::MessageBox)[0].a, kMbOk);
+  EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::MessageBox)[0].box.flags, kMbOk);
 }
 
 TEST(SetupStart, TheMainDialogRunsWithTheProgramsIconsUntilExit) {
@@ -54,7 +54,7 @@ TEST(ConfirmUninstall, NoChangesNothingAndYesEndsWithTheResultsMessage) {
   rig.sim.dialogs.QueueAnswer(kIdNo);
   ConfirmUninstall(rig.setup);
   EXPECT_THAT(rig.Messages(), ElementsAre("Quorvantixをｱﾝｲﾝｽﾄｰﾙします。\nよろしいですか？"));
-  EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::MessageBox)[0].a, kMbYesNo | kMbIconExclamation);
+  EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::MessageBox)[0].box.flags, kMbYesNo | kMbIconExclamation);
   EXPECT_TRUE(rig.sim.files.IsFolder(kDefaultInstall));
 
   rig.sim.log.Clear();
@@ -62,7 +62,7 @@ TEST(ConfirmUninstall, NoChangesNothingAndYesEndsWithTheResultsMessage) {
   ConfirmUninstall(rig.setup);
   EXPECT_FALSE(rig.sim.files.IsFolder(kDefaultInstall));
   EXPECT_EQ(rig.Messages().back(), "ｱﾝｲﾝｽﾄｰﾙは正常に完了しました。");
-  EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::MessageBox).back().a, kMbOk | kMbIconInformation);
+  EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::MessageBox).back().box.flags, kMbOk | kMbIconInformation);
 
   rig.sim.log.Clear();
   rig.sim.dialogs.QueueAnswer(kIdYes);

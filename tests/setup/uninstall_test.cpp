@@ -73,7 +73,7 @@ TEST(Uninstall, WithNothingInstalledTheUsersSettingsStillGo) {
   EXPECT_FALSE(UninstallProduct(rig.setup));
   EXPECT_FALSE(rig.sim.registry.HasKey(Hive::CurrentUser, kMaker));
   EXPECT_THAT(rig.Messages(), ElementsAre(kAlreadyRemoved));
-  EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::MessageBox)[0].a, kMbOk | kMbIconExclamation);
+  EXPECT_EQ(rig.sim.log.Of(sim::EffectKind::MessageBox)[0].box.flags, kMbOk | kMbIconExclamation);
   EXPECT_THAT(rig.progress.events,
               ElementsAre("open ｱﾝｲﾝｽﾄｰﾙ", "pos 0", "text ﾕｰｻﾞ毎の設定情報を削除しています...",
                           "pos 5", "close"));

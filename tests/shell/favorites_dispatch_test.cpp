@@ -28,7 +28,7 @@ TEST_F(FavoritesDispatchTest, ACommandOpensTheFullPathThroughTheShell) {
   ASSERT_EQ(opens.size(), 1u);
   EXPECT_STREQ(opens[0].text, "C:\\Fav\\home.url");
   EXPECT_EQ(opens[0].window, kFrame);
-  EXPECT_EQ(opens[0].a, kSwShowDefault);
+  EXPECT_EQ(opens[0].open.showCommand, kSwShowDefault);
 }
 
 TEST_F(FavoritesDispatchTest, UpdateQueriesAreTakenWithoutOpening) {
@@ -81,7 +81,7 @@ TEST_F(FavoritesTrackingTest, TrackingRunsOnTheCurrentMenu) {
   EXPECT_TRUE(Succeeded(OnFavorites()));
   const auto tracks = sim.log.Of(sim::EffectKind::TrackMenu);
   ASSERT_EQ(tracks.size(), 1u);
-  EXPECT_EQ(tracks[0].d, static_cast<std::int64_t>(favorites.menu()));
+  EXPECT_EQ(tracks[0].track.menu, favorites.menu());
   EXPECT_FALSE(favorites.tracking());
 }
 

@@ -32,9 +32,9 @@ TEST(FavoritesInTheProgram, TheCommandTracksTheFreshMenuAtThePointer) {
   const auto tracks = rig.sim.log.Of(sim::EffectKind::TrackMenu);
   ASSERT_EQ(tracks.size(), 1u);
   EXPECT_EQ(tracks[0].window, rig.viewWindow());
-  EXPECT_EQ(tracks[0].b, 300);
-  EXPECT_EQ(tracks[0].c, 200);
-  EXPECT_EQ(tracks[0].d, static_cast<std::int64_t>(rig.view().favorites.menu()));
+  EXPECT_EQ(tracks[0].track.x, 300);
+  EXPECT_EQ(tracks[0].track.y, 200);
+  EXPECT_EQ(tracks[0].track.menu, static_cast<std::int64_t>(rig.view().favorites.menu()));
   EXPECT_EQ(rig.sim.menus.ItemCount(rig.view().favorites.menu()), 2);
 }
 
@@ -86,9 +86,9 @@ TEST(FavoritesInTheProgram, APadButtonOpensTheMenuWhenReleased) {
   const auto posts = rig.sim.log.Of(sim::EffectKind::Post);
   ASSERT_EQ(posts.size(), 1u);
   EXPECT_EQ(posts[0].window, rig.frameWindow());
-  EXPECT_EQ(posts[0].a, kWmCommand);
-  EXPECT_EQ(posts[0].b, kIdFavorites);
-  EXPECT_EQ(posts[0].c, 0);
+  EXPECT_EQ(posts[0].message.message, kWmCommand);
+  EXPECT_EQ(posts[0].message.wParam, kIdFavorites);
+  EXPECT_EQ(posts[0].message.lParam, 0);
   EXPECT_EQ(rig.sim.log.Count(sim::EffectKind::TrackMenu), 1u);
 }
 

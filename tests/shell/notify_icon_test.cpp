@@ -42,7 +42,7 @@ TEST_F(NotifyIconUse, DoubleClickPausesAndTheNextResumesWithTheSpeedOfThatMoment
   EXPECT_EQ(Shown(), 128u);
   const auto starts = rig.sim.log.Of(sim::EffectKind::TimerStart);
   ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].c, 70);
+  EXPECT_EQ(starts[0].timer.resolutionMs, 70);
   EXPECT_TRUE(rig.sim.timer.IsRunning(rig.view().engine.state.TimerId.Current()));
 }
 
@@ -90,14 +90,14 @@ TEST_F(NotifyIconUse, PauseInHoldModeEndsTheLatchAndResumeShowsActive) {
   EXPECT_EQ(rig.view().engine.buttons.HoldState[0], 0);
   const auto mouse = rig.sim.log.Of(sim::EffectKind::Mouse);
   ASSERT_FALSE(mouse.empty());
-  EXPECT_EQ(mouse.back().a & kMouseLeftUp, kMouseLeftUp) << "the latched button went up";
+  EXPECT_EQ(mouse.back().mouse.flags & kMouseLeftUp, kMouseLeftUp) << "the latched button went up";
   EXPECT_EQ(Shown(), 129u);
   // The release came after the timer was stopped.
   const auto& all = rig.sim.log.All();
   std::size_t kill = all.size(), up = all.size();
   for (std::size_t i = 0; i < all.size(); ++i) {
     if (all[i].kind == sim::EffectKind::TimerKill && kill == all.size()) kill = i;
-    if (all[i].kind == sim::EffectKind::Mouse && (all[i].a & kMouseLeftUp)) up = i;
+    if (all[i].kind == sim::EffectKind::Mouse && (all[i].mouse.flags & kMouseLeftUp)) up = i;
   }
   EXPECT_LT(kill, up);
 
@@ -107,7 +107,7 @@ TEST_F(NotifyIconUse, PauseInHoldModeEndsTheLatchAndResumeShowsActive) {
 
 TEST_F(NotifyIconUse, ResumeWithoutATimerStaysPaused) {
   rig.DoubleClick();
-  rig.sim.timer.FailNextStart();
+  rig.sim.timer.failNextStart = true;
   rig.DoubleClick();
   EXPECT_EQ(rig.view().timerRunning.load(), 0);
   EXPECT_EQ(Shown(), 129u);
@@ -137,12 +137,12 @@ TEST_F(NotifyIconUse, ClosingTheProgramKillsTheTimerAndRemovesTheIcon) {
   rig.CloseFrame();
   const auto kills = rig.sim.log.Of(sim::EffectKind::TimerKill);
   ASSERT_EQ(kills.size(), 1u);
-  EXPECT_EQ(kills[0].a, timer);
+  EXPECT_EQ(kills[0].timer.id, timer);
   EXPECT_EQ(rig.sim.timer.LiveCount(), 0);
   EXPECT_FALSE(rig.sim.shell.iconPresent);
   const auto icons = rig.sim.log.Of(sim::EffectKind::NotifyIcon);
   ASSERT_EQ(icons.size(), 1u);
-  EXPECT_EQ(icons[0].a, 2) << "a delete";
+  EXPECT_EQ(icons[0].icon.op, NotifyOp::Delete);
   EXPECT_TRUE(rig.host.quitPosted);
   rig.app.reset();
   EXPECT_EQ(rig.sim.shell.LiveIcons(), 0) << "the last picture is released with the view";

@@ -51,9 +51,9 @@ TEST_F(PopUpMenu, OpensAtThePointerReadWhenThePressIsHandled) {
   rig.host.Pump();
   const auto tracks = rig.sim.log.Of(sim::EffectKind::TrackMenu);
   ASSERT_EQ(tracks.size(), 1u);
-  EXPECT_EQ(tracks[0].b, 300);
-  EXPECT_EQ(tracks[0].c, 400);
-  EXPECT_EQ(tracks[0].a, static_cast<std::int64_t>(kTpmLeftAlign | kTpmRightButton));
+  EXPECT_EQ(tracks[0].track.x, 300);
+  EXPECT_EQ(tracks[0].track.y, 400);
+  EXPECT_EQ(tracks[0].track.flags, kTpmLeftAlign | kTpmRightButton);
   EXPECT_EQ(tracks[0].window, rig.frameWindow()) << "owned by the main frame";
   // The view came to the foreground first, and the menu is gone afterwards.
   const auto& all = rig.sim.log.All();
@@ -110,8 +110,8 @@ TEST_F(PopUpMenu, HelpOpensTheHelpFileBesideTheProgram) {
   const auto help = rig.sim.log.Of(sim::EffectKind::Help);
   ASSERT_EQ(help.size(), 1u);
   EXPECT_STREQ(help[0].text, "C:\\Tools\\QUORVNTX.hlp");
-  EXPECT_EQ(help[0].a, 11) << "contents and index";
-  EXPECT_EQ(help[0].b, 0);
+  EXPECT_EQ(help[0].help.command, 11) << "contents and index";
+  EXPECT_EQ(help[0].help.data, 0);
   EXPECT_EQ(help[0].window, rig.viewWindow());
 }
 
@@ -150,10 +150,10 @@ TEST_F(PopUpMenu, FavouritesCommandOpensItsMenuOwnedByTheView) {
   const auto tracks = rig.sim.log.Of(sim::EffectKind::TrackMenu);
   ASSERT_EQ(tracks.size(), 2u);
   EXPECT_EQ(tracks[1].window, rig.viewWindow());
-  EXPECT_EQ(tracks[1].a, static_cast<std::int64_t>(kTpmLeftAlign | kTpmLeftButton));
-  EXPECT_EQ(tracks[1].b, 40);
-  EXPECT_EQ(tracks[1].c, 50);
-  EXPECT_EQ(static_cast<MenuHandle>(tracks[1].d), rig.view().favorites.menu());
+  EXPECT_EQ(tracks[1].track.flags, kTpmLeftAlign | kTpmLeftButton);
+  EXPECT_EQ(tracks[1].track.x, 40);
+  EXPECT_EQ(tracks[1].track.y, 50);
+  EXPECT_EQ(static_cast<MenuHandle>(tracks[1].track.menu), rig.view().favorites.menu());
 }
 
 TEST_F(PopUpMenu, TheEnginesFavouritesCommandTakesTheSameRoad) {

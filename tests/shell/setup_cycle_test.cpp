@@ -31,7 +31,7 @@ class SetupCycle : public ::testing::Test {
     rig.host.onSheet = [&](sim::SimWindowHost& h, CPropertySheet& s) {
       user(s.GetSafeHwnd(), h.ActivePage(s.GetSafeHwnd()));
     };
-    rig.sim.windows.PostMessage(rig.frameWindow(), kWmCommand, ID_SETUP, 0);
+    Ignore(rig.sim.windows.PostMessage(rig.frameWindow(), kWmCommand, ID_SETUP, 0));
     rig.host.Pump();
   }
   bool Running() { return rig.view().timerRunning.load() == 1; }
@@ -114,7 +114,7 @@ TEST_F(SetupCycle, TheSystemPageShowsTheSettingsAndOkStoresItsEdits) {
 
 TEST_F(SetupCycle, ASetupCommandPostedWhileTheSheetIsOpenOpensNoSecondSheet) {
   RunSetup([&](WindowHandle, WindowHandle) {
-    rig.sim.windows.PostMessage(rig.frameWindow(), kWmCommand, ID_SETUP, 0);
+    Ignore(rig.sim.windows.PostMessage(rig.frameWindow(), kWmCommand, ID_SETUP, 0));
     rig.host.Pump();
   });
   EXPECT_EQ(rig.host.sheetRuns.size(), 1u);

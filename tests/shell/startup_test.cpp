@@ -39,8 +39,8 @@ TEST(ShellStartup, BecomesResidentWithTheIconAndAHiddenFrame) {
   // The icon: added once, picture 128, the first record form.
   const auto icons = rig.sim.log.Of(sim::EffectKind::NotifyIcon);
   ASSERT_EQ(icons.size(), 1u);
-  EXPECT_EQ(icons[0].a, 0) << "an add";
-  EXPECT_EQ(icons[0].b, 128);
+  EXPECT_EQ(icons[0].icon.op, NotifyOp::Add);
+  EXPECT_EQ(icons[0].icon.iconResource, 128);
   const NotifyIconRecord& record = rig.sim.shell.lastRecord;
   EXPECT_EQ(record.size, 88u);
   EXPECT_EQ(record.window, rig.viewWindow());
@@ -66,8 +66,8 @@ TEST(ShellStartup, EmptyProfileGivesTheDefaultsAndTheTimerTheirSpeed) {
   EXPECT_EQ(rig.view().engine.settings.ButtonFlags[0], defaults.ButtonFlags[0]);
   const auto starts = rig.sim.log.Of(sim::EffectKind::TimerStart);
   ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].b, 10) << "period";
-  EXPECT_EQ(starts[0].c, defaults.Speed) << "resolution";
+  EXPECT_EQ(starts[0].timer.periodMs, 10) << "period";
+  EXPECT_EQ(starts[0].timer.resolutionMs, defaults.Speed) << "resolution";
   EXPECT_TRUE(rig.sim.timer.IsRunning(rig.view().engine.state.TimerId.Current()));
 }
 
@@ -138,17 +138,17 @@ TEST(ShellStartup, ASecondCopyEndsSilentlyAndTheFirstRunsOn) {
 
 TEST(ShellStartup, NoTimerMeansAMessageAndTheProgramCloses) {
   ShellRig rig;
-  rig.sim.timer.FailNextStart();
+  rig.sim.timer.failNextStart = true;
   ASSERT_TRUE(rig.Start());
   const auto boxes = rig.sim.log.Of(sim::EffectKind::MessageBox);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_STREQ(boxes[0].text, "マルチメディアタイマの確保が出来ませんでした。");
   EXPECT_EQ(rig.sim.dialogs.lastTitle, "Quorvantix");
-  EXPECT_EQ(boxes[0].a, static_cast<std::int64_t>(kMbOk | kMbIconExclamation));
+  EXPECT_EQ(boxes[0].box.flags, kMbOk | kMbIconExclamation);
   const auto posts = rig.sim.log.Of(sim::EffectKind::Post);
   ASSERT_EQ(posts.size(), 1u);
   EXPECT_EQ(posts[0].window, rig.frameWindow());
-  EXPECT_EQ(posts[0].a, kWmClose);
+  EXPECT_EQ(posts[0].message.message, kWmClose);
   EXPECT_EQ(rig.view().timerRunning.load(), 0);
 
   // The close request ends the program: icon gone, loop told to stop.

@@ -71,7 +71,7 @@ TEST_F(TickHeldByTheBoxThreads, TheBoxIsTheProgramsOwnWarning) {
   const auto boxes = rig.sim.log.Of(sim::EffectKind::MessageBox);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_STREQ(boxes[0].text, "アプリケーションの起動に失敗しました。");
-  EXPECT_EQ(boxes[0].a, static_cast<std::int64_t>(kMbOk | kMbIconExclamation));
+  EXPECT_EQ(boxes[0].box.flags, kMbOk | kMbIconExclamation);
   EXPECT_EQ(boxes[0].window, 0u);
   EXPECT_EQ(rig.sim.dialogs.lastTitle, "Quorvantix");
 }
