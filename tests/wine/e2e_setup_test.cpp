@@ -12,28 +12,11 @@
 
 namespace {
 
-using qv::e2e::ChildProcess;
+using qv::e2e::RunningSetup;
 
-const wchar_t kMainTitle[] = L"QuorvantixのSETUP";
 
 using qv::e2e::Distribution;
 
-// The running setup program and its main dialog.
-struct RunningSetup {
-  ChildProcess process;
-  HWND dialog = nullptr;
-  explicit RunningSetup(const Distribution& dist) {
-    if (!process.Start("\"" + dist.setup + "\"")) return;
-    qv::e2e::WaitUntil(
-        [&] {
-          dialog = qv::e2e::FindTopLevel(process.id(), L"#32770", kMainTitle);
-          // Shown only once its controls are made and it is initialised.
-          return dialog != nullptr && ::IsWindowVisible(dialog);
-        },
-        20000);
-  }
-  ~RunningSetup() { process.Terminate(); }
-};
 
 void SavePicture(HWND window, const char* name) {
   RECT area{};

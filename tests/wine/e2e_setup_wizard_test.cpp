@@ -19,7 +19,7 @@
 
 namespace {
 
-using qv::e2e::ChildProcess;
+using qv::e2e::RunningSetup;
 
 const char* const kProductFiles[] = {"Quorvantix.exe", "QUORVNTX.hlp", "QUORVNTX.cnt", "ReadMe.txt",
                                      "license.txt"};
@@ -33,7 +33,6 @@ const struct {
               {L"README", "readme.txt"}};
 // The wizard's buttons (the framework's ids, not in the headers MinGW has).
 constexpr int kWizBack = 12323, kWizNext = 12324, kWizFinish = 12325;
-const wchar_t kMainTitle[] = L"QuorvantixのSETUP";
 const wchar_t kLicenceTitle[] = L"Quorvantixﾗｲｾﾝｽ規約";
 const wchar_t kBoxTitle[] = L"setup";
 const wchar_t kProductKey[] = L"SOFTWARE\\Nerrow Lab\\Quorvantix";
@@ -58,30 +57,8 @@ std::wstring TextOf(HWND window) {
 }
 
 // The running setup program, its main dialog, and the windows it shows.
-struct RunningSetup {
-  ChildProcess process;
-  HWND dialog = nullptr;
-  explicit RunningSetup(const Distribution& dist) {
-    if (!process.Start("\"" + dist.setup + "\"")) return;
-    qv::e2e::WaitUntil(
-        [&] {
-          dialog = qv::e2e::FindTopLevel(process.id(), L"#32770", kMainTitle);
-          return dialog != nullptr && ::IsWindowVisible(dialog);
-        },
-        20000);
-  }
-  ~RunningSetup() { process.Terminate(); }
-
-  HWND WaitFor(const wchar_t* title, std::uint32_t timeoutMs = 15000) {
-    HWND found = nullptr;
-    qv::e2e::WaitUntil(
-        [&] {
-          found = qv::e2e::FindTopLevel(process.id(), L"#32770", title);
-          return found != nullptr && ::IsWindowVisible(found);
-        },
-        timeoutMs);
-    return found;
-  }
+struct WizardRun : RunningSetup {
+  using RunningSetup::RunningSetup;
   void Press(int button) { ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
   // The next message box: its text; answered with `answer`.
   std::wstring Answer(int answer) {
@@ -194,7 +171,7 @@ TEST_CASE(the_wizard_installs_into_a_typed_folder_and_the_uninstall_takes_it_all
   RemoveLeftovers();
   const qv::ComScope com;
   Distribution dist;
-  RunningSetup run(dist);
+  WizardRun run(dist);
   CHECK(run.dialog != nullptr);
   if (!run.dialog) return;
 

@@ -90,6 +90,25 @@ Distribution::~Distribution() {
   ::RemoveDirectoryA(folder.c_str());
 }
 
+RunningSetup::RunningSetup(const Distribution& dist) {
+  if (!process.Start("\"" + dist.setup + "\"")) return;
+  // Shown only once its controls are made and it is initialised.
+  dialog = WaitFor(L"QuorvantixのSETUP", 20000);
+}
+
+RunningSetup::~RunningSetup() { process.Terminate(); }
+
+HWND RunningSetup::WaitFor(const wchar_t* title, std::uint32_t timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        found = FindTopLevel(process.id(), L"#32770", title);
+        return found != nullptr && ::IsWindowVisible(found);
+      },
+      timeoutMs);
+  return found;
+}
+
 bool FileExists(const std::string& path) {
   return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

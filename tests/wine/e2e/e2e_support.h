@@ -104,6 +104,21 @@ class ChildProcess {
   DWORD id_ = 0;
 };
 
+// The setup program started from a distribution folder, and its main dialog
+// once it is shown (null when it did not show in time). Ended with the test.
+struct RunningSetup {
+  explicit RunningSetup(const Distribution& dist);
+  RunningSetup(const RunningSetup&) = delete;
+  RunningSetup& operator=(const RunningSetup&) = delete;
+  ~RunningSetup();
+
+  // The process's visible dialog with this title, or null after the time.
+  HWND WaitFor(const wchar_t* title, std::uint32_t timeoutMs = 15000);
+
+  ChildProcess process;
+  HWND dialog = nullptr;
+};
+
 // The first top-level window of process `pid` (0: any process) with the
 // given class and title (null: any).
 HWND FindTopLevel(DWORD pid, const wchar_t* className, const wchar_t* title);
