@@ -14,6 +14,7 @@
 #include "config/texts.h"
 #include "framework/data_exchange.h"
 #include "framework/messages.h"
+#include "platform/message_words.h"
 
 namespace qv {
 namespace {
@@ -164,8 +165,8 @@ void CMyPropertyPage1::LoadSlotFields(int slot) {
 }
 
 bool CMyPropertyPage1::OnCommand(WParam wParam, LParam lParam) {
-  if (((wParam >> 16) & 0xFFFF) == kBnClicked && ValidSlot(curSlot)) {
-    const int id = static_cast<int>(wParam & 0xFFFF);
+  if (HighWord(wParam) == kBnClicked && ValidSlot(curSlot)) {
+    const int id = static_cast<int>(LowWord(wParam));
     for (int i = 0; i < kActionRadioCount; ++i) {
       if (kActionRadios[i].id != id) continue;
       OnActionRadio(i);

@@ -4,6 +4,7 @@
 #include "framework/data_exchange.h"
 #include "framework/messages.h"
 #include "platform/constants.h"
+#include "platform/message_words.h"
 
 namespace qv {
 
@@ -42,8 +43,8 @@ void CDialog::GotoDlgCtrl(int id) { controls().SetFocus(GetSafeHwnd(), id); }
 
 LResult CDialog::WindowProc(std::uint32_t message, WParam wParam, LParam lParam) {
   if (message == kWmInitDialog) return OnInitDialog() ? 1 : 0;
-  if (message == kWmCommand && ((wParam >> 16) & 0xFFFF) == kBnClicked) {
-    const std::uint32_t id = static_cast<std::uint32_t>(wParam & 0xFFFF);
+  if (message == kWmCommand && HighWord(wParam) == kBnClicked) {
+    const std::uint32_t id = LowWord(wParam);
     // The dialog's own handlers of these two go before any command table,
     // as the dialog manager sends them for Enter and Esc too.
     if (id == kIdOk) {

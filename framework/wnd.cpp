@@ -3,6 +3,7 @@
 
 #include "framework/messages.h"
 #include "platform/constants.h"
+#include "platform/message_words.h"
 
 namespace qv {
 
@@ -67,8 +68,8 @@ LResult CWnd::WindowProc(std::uint32_t message, WParam wParam, LParam lParam) {
       if (!OnCommand(wParam, lParam)) result = Default();
       break;
     case kWmInitMenuPopup:
-      OnInitMenuPopup(static_cast<MenuHandle>(wParam), static_cast<std::uint32_t>(lParam & 0xFFFF),
-                      ((lParam >> 16) & 0xFFFF) != 0);
+      OnInitMenuPopup(static_cast<MenuHandle>(wParam), LowWord(static_cast<std::uint64_t>(lParam)),
+                      HighWord(static_cast<std::uint64_t>(lParam)) != 0);
       break;
     default:
       if (!DispatchOwnMessages(message, wParam, lParam, result)) result = Default();
@@ -98,9 +99,7 @@ void CWnd::OnTimer(std::uint32_t) { Default(); }
 void CWnd::OnClose() { Default(); }
 
 bool CWnd::OnCommand(WParam wParam, LParam) {
-  const std::uint32_t id = static_cast<std::uint32_t>(wParam & 0xFFFF);
-  const std::uint32_t code = static_cast<std::uint32_t>((wParam >> 16) & 0xFFFF);
-  return OnCmdMsg(id, code, nullptr, nullptr);
+  return OnCmdMsg(LowWord(wParam), HighWord(wParam), nullptr, nullptr);
 }
 
 void CWnd::OnInitMenuPopup(MenuHandle, std::uint32_t, bool) { Default(); }

@@ -9,6 +9,7 @@
 #include "framework/drop_files.h"
 #include "framework/message_map.h"
 #include "framework/window_host.h"
+#include "platform/message_words.h"
 
 namespace qv {
 
@@ -76,8 +77,7 @@ class CWnd : public CCmdTarget {
     for (const MessageMapEntry<T>& entry : map) {
       if (entry.message != message) continue;
       if (entry.onScroll) {
-        (target.*entry.onScroll)(static_cast<std::uint32_t>(wParam & 0xFFFF),
-                                 static_cast<std::int16_t>((wParam >> 16) & 0xFFFF),
+        (target.*entry.onScroll)(LowWord(wParam), static_cast<std::int16_t>(HighWord(wParam)),
                                  target.ControlIdOf(static_cast<WindowHandle>(lParam)));
         result = 0;
         return true;

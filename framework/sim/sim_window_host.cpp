@@ -10,6 +10,7 @@
 #include "framework/win_app.h"
 #include "framework/wnd.h"
 #include "platform/constants.h"
+#include "platform/message_words.h"
 #include "platform/text.h"
 
 namespace qv::sim {
@@ -19,7 +20,7 @@ constexpr std::uint32_t kTbThumbTrack = 5;
 constexpr std::uint32_t kSbThumbPosition = 4;
 
 WParam CommandWParam(int id, std::uint32_t code) {
-  return (static_cast<WParam>(code) << 16) | (static_cast<WParam>(id) & 0xFFFF);
+  return MakeWParam(static_cast<std::uint32_t>(id), code);
 }
 
 }  // namespace
@@ -476,7 +477,7 @@ void SimWindowHost::DragSlider(WindowHandle dialog, int id, int position) {
   SimControl& control = controls.At(dialog, id);
   if (!control.enabled) return;
   controls.SetSliderPos(dialog, id, position);
-  const WParam wParam = (static_cast<WParam>(control.sliderPos & 0xFFFF) << 16) | kTbThumbTrack;
+  const WParam wParam = MakeWParam(kTbThumbTrack, static_cast<std::uint32_t>(control.sliderPos));
   Deliver(dialog, kWmHScroll, wParam, static_cast<LParam>(control.handle));
 }
 
@@ -486,7 +487,7 @@ void SimWindowHost::SpinUpDown(WindowHandle dialog, int id, int delta) {
   const int before = control.upDownPos;
   controls.SetUpDownPos(dialog, id, before + delta);
   const int after = controls.At(dialog, id).upDownPos;
-  const WParam wParam = (static_cast<WParam>(after & 0xFFFF) << 16) | kSbThumbPosition;
+  const WParam wParam = MakeWParam(kSbThumbPosition, static_cast<std::uint32_t>(after));
   Deliver(dialog, kWmVScroll, wParam, static_cast<LParam>(control.handle));
   const int buddy = controls.At(dialog, id).buddy;
   if (buddy != 0 && after != before)
