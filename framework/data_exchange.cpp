@@ -31,7 +31,8 @@ std::string Format2(const char* pattern, std::int32_t first, std::int32_t second
 // The field's whole text: the buffer grows until the text fits, so that no
 // length of text is cut before it is judged.
 std::string FieldText(CDialog& dialog, int id) {
-  std::string text(64, '\0');
+  constexpr std::size_t kFirstCapacity = 64;
+  std::string text(kFirstCapacity, '\0');
   for (;;) {
     const std::size_t length = dialog.GetDlgItemText(id, &text[0], text.size());
     if (length + 1 < text.size()) {

@@ -6,6 +6,12 @@
 #include "platform/constants.h"
 
 namespace qv {
+namespace {
+
+// The child-window id of the frame's view, the first (and only) one it has.
+constexpr std::uint32_t kFirstViewId = 0xE900;
+
+}  // namespace
 
 void CView::OnInitialUpdate() { Invalidate(); }
 
@@ -22,7 +28,7 @@ int CFrameWnd::OnCreate() {
   WindowCreateParams child;
   child.style = kWsChild | kWsVisible;
   child.parent = GetSafeHwnd();
-  child.childId = 0xE900;  // the first view's id
+  child.childId = kFirstViewId;
   if (!Succeeded(view_->CreateEx(child))) {
     view_ = nullptr;
     return -1;
