@@ -94,10 +94,13 @@ std::int32_t MulDiv(std::int32_t value, std::int32_t numerator, std::int32_t den
 }  // namespace
 
 void SimDialogControls::MapDialogRect(WindowHandle, Rect& rect) {
-  rect.left = MulDiv(rect.left, dialogBaseUnits.cx, 4);
-  rect.right = MulDiv(rect.right, dialogBaseUnits.cx, 4);
-  rect.top = MulDiv(rect.top, dialogBaseUnits.cy, 8);
-  rect.bottom = MulDiv(rect.bottom, dialogBaseUnits.cy, 8);
+  // A base unit spans 4 dialog units across and 8 down.
+  constexpr std::int32_t kUnitsAcross = 4;
+  constexpr std::int32_t kUnitsDown = 8;
+  rect.left = MulDiv(rect.left, dialogBaseUnits.cx, kUnitsAcross);
+  rect.right = MulDiv(rect.right, dialogBaseUnits.cx, kUnitsAcross);
+  rect.top = MulDiv(rect.top, dialogBaseUnits.cy, kUnitsDown);
+  rect.bottom = MulDiv(rect.bottom, dialogBaseUnits.cy, kUnitsDown);
 }
 
 std::vector<std::pair<int, const SimControl*>> SimDialogControls::InOrder(

@@ -10,6 +10,12 @@
 #include "framework/sim/sim_window_host.h"
 
 namespace qv::sim {
+namespace {
+
+// The simulated sheet's size; unlike the system's sheet, its pages do not size it.
+constexpr Rect kSheetRect{0, 0, 340, 420};
+
+}  // namespace
 
 SimSheetRun* SimWindowHost::SheetRun(WindowHandle sheet) {
   auto it = sheets_.find(sheet);
@@ -65,7 +71,7 @@ std::intptr_t SimWindowHost::RunPropertySheet(CPropertySheet& sheet, WindowHandl
   record.parent = parent;
   record.visible = true;
   record.title = sheet.Title();
-  record.rect = Rect{0, 0, 340, 420};
+  record.rect = kSheetRect;
   const WindowHandle handle = NewWindow(sheet, std::move(record));
   const std::size_t index = sheetRuns.size();
   SimSheetRun run;
@@ -172,6 +178,8 @@ LResult SimWindowHost::SheetMessage(WindowHandle handle, std::uint32_t message, 
     case kPsmGetCurrentPageHwnd:
       return run->finished ? 0 : static_cast<LResult>(ActivePage(handle));
     case kPsmPressButton: {
+      // By PSM_PRESSBUTTON's button number (kPsbtn*); the apply button (4)
+      // presses nothing here.
       static constexpr std::intptr_t kButtons[] = {kIdWizBack, kIdWizNext, kIdWizFinish, kIdOk,
                                                    0,          kIdCancel};
       if (wParam < sizeof kButtons / sizeof kButtons[0] && kButtons[wParam] != 0)

@@ -19,6 +19,9 @@ namespace {
 constexpr std::uint32_t kTbThumbTrack = 5;
 constexpr std::uint32_t kSbThumbPosition = 4;
 
+// The size of a dialog whose window was made without one.
+constexpr Rect kUnsizedDialogRect{0, 0, 300, 200};
+
 WParam CommandWParam(int id, std::uint32_t code) {
   return MakeWParam(static_cast<std::uint32_t>(id), code);
 }
@@ -350,7 +353,7 @@ const std::vector<ControlSpec>* SimWindowHost::TemplateOf(std::uint32_t template
 WindowHandle SimWindowHost::NewDialogWindow(CDialog& dialog, std::uint32_t templateId,
                                             SimWindow record) {
   record.dialog = &dialog;
-  if (record.rect.right == 0) record.rect = Rect{0, 0, 300, 200};
+  if (record.rect.right == 0) record.rect = kUnsizedDialogRect;
   const WindowHandle handle = NewWindow(dialog, std::move(record));
   if (const std::vector<ControlSpec>* entries = TemplateOf(templateId))
     controls.CreateFromTemplate(handle, templateId, *entries);
@@ -419,7 +422,8 @@ std::uint32_t SimWindowHost::RegisterWindowMessage(const char* name) {
   for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   auto it = registered_.find(key);
   if (it != registered_.end()) return it->second;
-  const std::uint32_t message = 0xC000u + static_cast<std::uint32_t>(registered_.size());
+  const std::uint32_t message =
+      kFirstRegisteredMessage + static_cast<std::uint32_t>(registered_.size());
   registered_[key] = message;
   return message;
 }

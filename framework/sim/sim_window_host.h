@@ -22,6 +22,10 @@
 
 namespace qv::sim {
 
+// The system numbers the messages it registers by name from here up; the
+// simulated host does the same.
+inline constexpr std::uint32_t kFirstRegisteredMessage = 0xC000u;
+
 struct SimWindow {
   CWnd* object = nullptr;
   CDialog* dialog = nullptr;  // set for dialogs and property pages
