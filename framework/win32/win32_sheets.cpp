@@ -4,6 +4,8 @@
 // before the sheet's dialog manager does. The sheet's window is subclassed:
 // the host learns from it which button ended the run, since a modeless sheet
 // reports no result and Wine reports a finished wizard as OK.
+#include <cstddef>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -47,6 +49,31 @@ namespace {
 
 constexpr wchar_t kRunProperty[] = L"QvSheetRun";
 
+// The system uses the lowest four bits of WM_SYSCOMMAND's wParam itself; the
+// command is in the rest.
+constexpr WPARAM kSysCommandMask = 0xFFF0;
+
+// The system's window class of dialogs, and so of a sheet's pages.
+constexpr wchar_t kDialogClass[] = L"#32770";
+
+// Dialog templates in memory, read word by word. DLGTEMPLATEEX starts with
+// its version 1 and the signature 0xFFFF; DLGTEMPLATE has neither.
+constexpr WORD kExtendedTemplateVersion = 1;
+constexpr WORD kExtendedTemplateSignature = 0xFFFF;
+// Offsets in words. In DLGTEMPLATEEX the version and signature, the help id
+// and the extended style come before the style; the style, the control count
+// and x, y before the size (cx, cy). In DLGTEMPLATE the style, the extended
+// style, the control count and x, y come before the size.
+constexpr std::size_t kExtendedStyleWord = 2 + 2 + 2;
+constexpr std::size_t kExtendedSizeWord = kExtendedStyleWord + 2 + 1 + 2;
+constexpr std::size_t kPlainSizeWord = 2 + 2 + 1 + 2;
+// RT_DIALOG, for the wide resource functions.
+constexpr WORD kDialogResourceType = 5;
+
+bool IsExtendedTemplate(const WORD* words) {
+  return words[0] == kExtendedTemplateVersion && words[1] == kExtendedTemplateSignature;
+}
+
 struct SheetRun {
   CPropertySheet* sheet = nullptr;
   WPARAM lastButton = IDCANCEL;
@@ -89,7 +116,7 @@ LRESULT CALLBACK SheetSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
                         : wParam == PSBTN_CANCEL ? IDCANCEL
                                                  : static_cast<WPARAM>(kIdWizFinish);
       run->buttonSeen = true;
-    } else if ((message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) ||
+    } else if ((message == WM_SYSCOMMAND && (wParam & kSysCommandMask) == SC_CLOSE) ||
                message == WM_CLOSE) {
       run->lastButton = IDCANCEL;
       run->buttonSeen = true;
@@ -142,7 +169,8 @@ void FitSheetToPages(HWND hwnd, HINSTANCE instance, const std::vector<PROPSHEETP
   // sheet put them.
   wchar_t className[16];
   for (HWND child = ::GetWindow(hwnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    if (child == tab || (::GetClassNameW(child, className, 16) && std::wstring(className) == L"#32770"))
+    if (child == tab || (::GetClassNameW(child, className, static_cast<int>(std::size(className))) &&
+                         std::wstring(className) == kDialogClass))
       continue;
     RECT area{};
     ::GetWindowRect(child, &area);
@@ -158,10 +186,8 @@ void FitSheetToPages(HWND hwnd, HINSTANCE instance, const std::vector<PROPSHEETP
 int CALLBACK MadeHidden(HWND, UINT message, LPARAM lParam) {
   if (message != PSCB_PRECREATE || lParam == 0) return 0;
   auto* words = reinterpret_cast<WORD*>(lParam);
-  // An extended template starts with its version 1 and 0xFFFF; its style
-  // follows the help id and the extended style.
-  const bool extended = words[0] == 1 && words[1] == 0xFFFF;
-  auto* style = reinterpret_cast<DWORD*>(extended ? words + 6 : words);
+  auto* style =
+      reinterpret_cast<DWORD*>(IsExtendedTemplate(words) ? words + kExtendedStyleWord : words);
   *style &= ~static_cast<DWORD>(WS_VISIBLE);
   return 0;
 }
@@ -170,15 +196,13 @@ int CALLBACK MadeHidden(HWND, UINT message, LPARAM lParam) {
 
 SIZE PageTemplatePixels(HWND page, HINSTANCE instance, WORD templateId) {
   SIZE size{0, 0};
-  const HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5));
+  const HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(templateId),
+                                      MAKEINTRESOURCEW(kDialogResourceType));
   const auto* words =
       found != nullptr ? static_cast<const WORD*>(::LockResource(::LoadResource(instance, found)))
                        : nullptr;
   if (words == nullptr) return size;
-  // DLGTEMPLATEEX starts with the version 1 and 0xFFFF; its size follows
-  // the help id, the styles, the count and the position.
-  const bool extended = words[0] == 1 && words[1] == 0xFFFF;
-  const WORD* cxcy = extended ? words + 2 + 2 + 2 + 2 + 1 + 2 : words + 2 + 2 + 1 + 2;
+  const WORD* cxcy = words + (IsExtendedTemplate(words) ? kExtendedSizeWord : kPlainSizeWord);
   RECT area{0, 0, static_cast<short>(cxcy[0]), static_cast<short>(cxcy[1])};
   ::MapDialogRect(page, &area);
   size.cx = area.right;

@@ -53,7 +53,6 @@ using HookOwner = UniqueHandle<HookTraits>;
 // dialogs, message boxes, tracked menus) offer it each message they take.
 HookOwner g_filterHook;
 
-
 // BeginPaint and its EndPaint.
 class PaintScope {
  public:
@@ -429,7 +428,9 @@ void Win32WindowHost::DragAcceptFiles(WindowHandle window, bool accept) {
 }
 
 std::uint32_t Win32WindowHost::DropFileCount(DropHandle drop) {
-  return ::DragQueryFileW(reinterpret_cast<HDROP>(drop), 0xFFFFFFFFu, nullptr, 0);
+  // This index asks for the number of files instead of a name.
+  constexpr UINT kCountQuery = 0xFFFFFFFFu;
+  return ::DragQueryFileW(reinterpret_cast<HDROP>(drop), kCountQuery, nullptr, 0);
 }
 
 std::size_t Win32WindowHost::DropFileName(DropHandle drop, std::uint32_t index, char* text,
