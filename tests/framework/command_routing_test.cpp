@@ -10,6 +10,7 @@
 #include "framework/sim/sim_window_host.h"
 #include "framework/win_app.h"
 #include "platform/constants.h"
+#include "platform/message_words.h"
 
 namespace qv {
 namespace {
@@ -95,8 +96,7 @@ class CommandRouting : public ::testing::Test {
   void TearDown() override { g_calls = nullptr; }
 
   void Command(std::uint32_t id, std::uint32_t code = 0) {
-    sim.windows.SendMessage(frame.GetSafeHwnd(), kWmCommand,
-                            (static_cast<WParam>(code) << 16) | id, 0);
+    sim.windows.SendMessage(frame.GetSafeHwnd(), kWmCommand, MakeWParam(id, code), 0);
   }
 
   std::vector<std::string> calls;

@@ -15,6 +15,8 @@
 namespace qv {
 namespace {
 
+constexpr int kNotInTemplate = 4242;
+
 TEST(DialogTemplates, TheButtonPageHasTheScriptsControlsAndNoOthers) {
   sim::SimPlatform sim;
   sim::SimWindowHost host{sim};
@@ -36,10 +38,10 @@ TEST(DialogTemplates, TheButtonPageHasTheScriptsControlsAndNoOthers) {
     h.Click(w, IDC_ACTION_LAUNCH);
     EXPECT_EQ(h.controls.At(w, IDC_ACTION_LEFT).check, 0);
     EXPECT_EQ(h.controls.At(w, IDC_ACTION_LEFT).kind, sim::ControlKind::AutoRadioButton);
-    h.controls.At(w, 4242);
+    h.controls.At(w, kNotInTemplate);
   };
   page.DoModal();
-  EXPECT_EQ(unknown, std::vector<int>{4242}) << "an unknown id is reported, not made up";
+  EXPECT_EQ(unknown, std::vector<int>{kNotInTemplate}) << "an unknown id is reported, not made up";
 }
 
 }  // namespace

@@ -16,14 +16,16 @@
 namespace qv {
 namespace {
 
+constexpr std::uint32_t kPortTemplate = 300;
 constexpr int kNameField = 1001;
 constexpr int kPortField = 1002;
 constexpr int kCheckBox = 1003;
 constexpr int kPortUpDown = 1004;
+constexpr int kSlider = 2000;
 
 class PortDialog final : public CDialog {
  public:
-  explicit PortDialog(WindowHost& host) : CDialog(host, 300) {}
+  explicit PortDialog(WindowHost& host) : CDialog(host, kPortTemplate) {}
   char name[32] = "pad";
   std::int32_t port = 1;
   std::int32_t flag = 0;
@@ -45,13 +47,14 @@ class PortDialog final : public CDialog {
 class Dialogs : public ::testing::Test {
  protected:
   void SetUp() override {
-    host.RegisterDialogTemplate(300, {{kNameField, sim::ControlKind::Edit, ""},
-                                      {kPortField, sim::ControlKind::Edit, ""},
-                                      {kCheckBox, sim::ControlKind::AutoCheckBox, "flag"},
-                                      {kPortUpDown, sim::ControlKind::UpDown, ""},
-                                      {2000, sim::ControlKind::Slider, ""},
-                                      {1, sim::ControlKind::PushButton, "OK"},
-                                      {2, sim::ControlKind::PushButton, "Cancel"}});
+    host.RegisterDialogTemplate(
+        kPortTemplate, {{kNameField, sim::ControlKind::Edit, ""},
+                        {kPortField, sim::ControlKind::Edit, ""},
+                        {kCheckBox, sim::ControlKind::AutoCheckBox, "flag"},
+                        {kPortUpDown, sim::ControlKind::UpDown, ""},
+                        {kSlider, sim::ControlKind::Slider, ""},
+                        {static_cast<int>(kIdOk), sim::ControlKind::PushButton, "OK"},
+                        {static_cast<int>(kIdCancel), sim::ControlKind::PushButton, "Cancel"}});
   }
   void PressOk(WindowHandle window) { host.Click(window, static_cast<int>(kIdOk)); }
 
@@ -80,7 +83,7 @@ TEST_F(Dialogs, InitialisationWritesEveryMemberAndOkReadsThemBack) {
   EXPECT_EQ(dialog.port, 12);
   EXPECT_EQ(dialog.flag, 1);
   ASSERT_EQ(host.dialogRuns.size(), 1u);
-  EXPECT_EQ(host.dialogRuns[0].templateId, 300u);
+  EXPECT_EQ(host.dialogRuns[0].templateId, kPortTemplate);
   EXPECT_EQ(dialog.GetSafeHwnd(), 0u) << "the dialog window is gone after the run";
 }
 
@@ -148,11 +151,11 @@ TEST_F(Dialogs, UpDownKeepsItsRangeAndWritesItsBuddy) {
 TEST_F(Dialogs, SliderHoldsPositionsAtTheEndsOfItsRange) {
   host.onDialog = [&](sim::SimWindowHost&, CDialog& d) {
     const WindowHandle w = d.GetSafeHwnd();
-    d.controls().SetSliderRange(w, 2000, 100, 30000);
-    d.controls().SetSliderPos(w, 2000, 50);
-    EXPECT_EQ(d.controls().GetSliderPos(w, 2000), 100);
-    d.controls().SetSliderPos(w, 2000, 40000);
-    EXPECT_EQ(d.controls().GetSliderPos(w, 2000), 30000);
+    d.controls().SetSliderRange(w, kSlider, 100, 30000);
+    d.controls().SetSliderPos(w, kSlider, 50);
+    EXPECT_EQ(d.controls().GetSliderPos(w, kSlider), 100);
+    d.controls().SetSliderPos(w, kSlider, 40000);
+    EXPECT_EQ(d.controls().GetSliderPos(w, kSlider), 30000);
     d.EndDialog(kIdOk);
   };
   EXPECT_EQ(dialog.DoModal(), kIdOk);

@@ -23,6 +23,9 @@ constexpr std::uint32_t kTemplate = 500;
 constexpr int kSlider = 1010;
 constexpr int kRadioA = 1020, kRadioB = 1021, kRadioC = 1022, kOtherRadio = 1030;
 constexpr std::uint32_t kOwnMessage = kWmApp + 3;
+// A notification code the slider's line of the table answers, and one it does not.
+constexpr std::uint32_t kSliderCode = 77u;
+constexpr std::uint32_t kOtherCode = 78u;
 
 class RoutedDialog final : public CDialog {
  public:
@@ -35,7 +38,7 @@ class RoutedDialog final : public CDialog {
                            LResult& result) override {
     static constexpr MessageMapEntry<RoutedDialog> kMap[] = {
         OnHScrollEntry(&RoutedDialog::OnHScroll),
-        OnNotifyMessageEntry(kSlider, 77u, &RoutedDialog::OnSliderNotify),
+        OnNotifyMessageEntry(kSlider, kSliderCode, &RoutedDialog::OnSliderNotify),
         OnDropFilesEntry(&RoutedDialog::OnDropFiles),
         OnMessageEntry(kOwnMessage, &RoutedDialog::OnOwnMessage),
     };
@@ -85,9 +88,9 @@ TEST_F(Routing, ScrollNotifyDropsAndOwnMessagesReachTheirHandlers) {
   host.onDialog = [&](sim::SimWindowHost& h, CDialog& d) {
     const WindowHandle w = d.GetSafeHwnd();
     h.DragSlider(w, kSlider, 40);
-    NmHdr header{h.controls.ControlWindow(w, kSlider), kSlider, 77u};
+    NmHdr header{h.controls.ControlWindow(w, kSlider), kSlider, kSliderCode};
     EXPECT_EQ(sim.windows.SendMessage(w, kWmNotify, kSlider, reinterpret_cast<LParam>(&header)), 9);
-    header.code = 78u;
+    header.code = kOtherCode;
     sim.windows.SendMessage(w, kWmNotify, kSlider, reinterpret_cast<LParam>(&header));
     h.DropFiles(w, {"a.wav"});  // not taken: the dialog did not ask for drops
     d.DragAcceptFiles(true);
@@ -154,7 +157,7 @@ TEST(MessageFilter, OneMessageOfferedByTwoPathsIsSeenOnceAndSystemLoopsReachIt) 
   sim::SimPlatform sim;
   sim::SimWindowHost host{sim};
   Filtering app{host, "Test"};
-  Msg key{0x20000, kWmKeyDown, 0x41, 0, 17};
+  Msg key{0x20000, kWmKeyDown, 'A', 0, 17};
   EXPECT_FALSE(app.ProcessMessageFilter(FilterSource::ProgramLoop, key));
   EXPECT_FALSE(app.ProcessMessageFilter(FilterSource::DialogLoop, key)) << "IsDialogMessage's hook";
   EXPECT_EQ(app.appWide, 1);

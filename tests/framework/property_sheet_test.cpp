@@ -136,9 +136,9 @@ TEST_F(Sheets, ALaterActivationPutsTheMembersBackCancelReachesShownPages) {
 TEST_F(Sheets, TheSheetIsCentredTopmostAndItsOwnerDisabledTheFocusedPageTakesKeys) {
   first.takeKeys = true;
   host.onSheet = [&](sim::SimWindowHost& h, CPropertySheet& s) {
-    EXPECT_TRUE(h.PressKey(Page(), kNumber, kWmKeyDown, 0x41));
+    EXPECT_TRUE(h.PressKey(Page(), kNumber, kWmKeyDown, 'A'));
     ASSERT_TRUE(h.SelectPage(s.GetSafeHwnd(), 1));
-    EXPECT_FALSE(h.PressKey(Page(), kName, kWmKeyDown, 0x41)) << "the other page takes none";
+    EXPECT_FALSE(h.PressKey(Page(), kName, kWmKeyDown, 'A')) << "the other page takes none";
   };
   EXPECT_EQ(sheet.DoModal(), kIdCancel);
   ASSERT_EQ(host.sheetRuns.size(), 1u);

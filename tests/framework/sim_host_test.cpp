@@ -167,15 +167,17 @@ TEST_F(SimHost, UpdatePaintsOnlyAVisibleInvalidWindowAndOnlyOnce) {
 }
 
 TEST_F(SimHost, BitmapPaintRecordsThePictureOrFailsWithoutAMemoryContext) {
-  host.AddBitmap(105, Size{320, 240});
+  constexpr std::uint32_t kPicture = 105;
+  constexpr std::uint32_t kNoSuchBitmap = 106;
+  host.AddBitmap(kPicture, Size{320, 240});
   Probe wnd(host, "picture");
-  wnd.bitmap = host.LoadBitmap(105);
+  wnd.bitmap = host.LoadBitmap(kPicture);
   ASSERT_TRUE(wnd.bitmap);
-  EXPECT_FALSE(host.LoadBitmap(106)) << "no such resource";
+  EXPECT_FALSE(host.LoadBitmap(kNoSuchBitmap)) << "no such resource";
   ASSERT_TRUE(Succeeded(Make(wnd, kWsPopup | kWsVisible, 0, 320, 240)));
   wnd.UpdateWindow();
   ASSERT_EQ(host.paints.size(), 1u);
-  EXPECT_EQ(host.paints[0].bitmapResource, 105u);
+  EXPECT_EQ(host.paints[0].bitmapResource, kPicture);
   EXPECT_EQ(host.paints[0].size.cx, 320);
   EXPECT_FALSE(wnd.paintFailed);
 
@@ -192,14 +194,14 @@ TEST_F(SimHost, CentringWithoutOwnerUsesTheWorkArea) {
   ASSERT_TRUE(Succeeded(Make(wnd, kWsPopup, 0, 320, 240)));
   wnd.CenterWindow();
   const Rect r = host.Window(wnd.GetSafeHwnd())->rect;
-  EXPECT_EQ(r.left, (1280 - 320) / 2);
-  EXPECT_EQ(r.top, (994 - 240) / 2);
+  EXPECT_EQ(r.left, (host.workArea.right - 320) / 2);
+  EXPECT_EQ(r.top, (host.workArea.bottom - 240) / 2);
   EXPECT_EQ(r.right - r.left, 320);
 }
 
 TEST_F(SimHost, RegisteredMessagesAreOnePerNameWhateverTheCase) {
   const std::uint32_t first = host.RegisterWindowMessage("TaskbarCreated");
-  EXPECT_GE(first, 0xC000u);
+  EXPECT_GE(first, sim::kFirstRegisteredMessage);
   EXPECT_EQ(host.RegisterWindowMessage("taskbarcreated"), first);
   EXPECT_NE(host.RegisterWindowMessage("Other"), first);
 }
