@@ -25,6 +25,14 @@ namespace {
 
 constexpr WPARAM kFilteredKey = 'Q';
 
+// The pages and fields of e2e_sheet_test.rc.
+constexpr std::uint32_t kNumberPage = 601;
+constexpr std::uint32_t kNamePage = 602;
+constexpr int kNumberField = 1001;
+constexpr int kNameField = 1003;
+// The static text control of a message box has this id.
+constexpr int kMessageBoxTextId = 0xFFFF;
+
 class FilterApp final : public qv::CWinApp {
  public:
   using CWinApp::CWinApp;
@@ -54,11 +62,11 @@ class Page final : public qv::CPropertyPage {
 
  protected:
   void DoDataExchange(qv::CDataExchange& dx) override {
-    if (templateId() == 601) {
-      qv::DDX_Text(dx, 1001, number);
+    if (templateId() == kNumberPage) {
+      qv::DDX_Text(dx, kNumberField, number);
       qv::DDV_MinMaxInt(dx, number, 1, 9);
     } else {
-      qv::DDX_Text(dx, 1003, name);
+      qv::DDX_Text(dx, kNameField, name);
     }
   }
 };
@@ -87,8 +95,8 @@ struct Rig {
 
 TEST_CASE(a_refused_number_keeps_its_page_and_ok_reaches_the_shown_page_only) {
   Rig rig;
-  Page numbers(rig.host, 601);
-  Page names(rig.host, 602);
+  Page numbers(rig.host, kNumberPage);
+  Page names(rig.host, kNamePage);
   qv::CPropertySheet sheet(rig.host, "シートの試験");
   sheet.m_psh.dwFlags |= qv::kPshNoApplyNow;
   sheet.AddPage(&numbers);
@@ -98,13 +106,13 @@ TEST_CASE(a_refused_number_keeps_its_page_and_ok_reaches_the_shown_page_only) {
     HWND window = WaitForTopLevel(L"シートの試験");
     if (!window) return;
     HWND first = CurrentPage(window);
-    ::SetDlgItemTextW(first, 1001, L"000000000000000000000000000000000000000000000000000000000000000000012");
+    ::SetDlgItemTextW(first, kNumberField, L"000000000000000000000000000000000000000000000000000000000000000000012");
     ::PostMessageW(window, PSM_SETCURSEL, 1, 0);
     HWND box = WaitForTopLevel(L"SheetTest");
     boxSeen = box != nullptr;
     if (box) {
       wchar_t text[80] = {};
-      ::GetDlgItemTextW(box, 0xFFFF, text, 80);
+      ::GetDlgItemTextW(box, kMessageBoxTextId, text, 80);
       boxSeen = std::wstring(text) == L"1 から 9 までの整数を入力してください。";
       ::PostMessageW(::GetDlgItem(box, IDOK), WM_KEYDOWN, kFilteredKey, 1);
       qv::e2e::WaitUntil([&] { return rig.app.filteredKeys.load() > 0; }, 5000);
@@ -114,7 +122,7 @@ TEST_CASE(a_refused_number_keeps_its_page_and_ok_reaches_the_shown_page_only) {
       qv::e2e::WaitUntil([&] { return !::IsWindow(box); }, 5000);
     }
     stayed = CurrentPage(window) == first;
-    ::SetDlgItemTextW(first, 1001, L" 7 ");
+    ::SetDlgItemTextW(first, kNumberField, L" 7 ");
     Picture(window, "sheet_page.bmp");
     ::PostMessageW(window, PSM_PRESSBUTTON, PSBTN_OK, 0);
   });
@@ -132,8 +140,8 @@ TEST_CASE(a_refused_number_keeps_its_page_and_ok_reaches_the_shown_page_only) {
 
 TEST_CASE(a_wizard_goes_on_with_next_and_ends_with_finish) {
   Rig rig;
-  Page licence(rig.host, 601);
-  Page folder(rig.host, 602);
+  Page licence(rig.host, kNumberPage);
+  Page folder(rig.host, kNamePage);
   licence.wizardButtons = qv::kPswizbNext;
   folder.wizardButtons = qv::kPswizbBack | qv::kPswizbFinish;
   qv::CPropertySheet sheet(rig.host);
@@ -149,7 +157,7 @@ TEST_CASE(a_wizard_goes_on_with_next_and_ends_with_finish) {
     qv::e2e::WaitUntil([&] { return CurrentPage(window) != first; }, 5000);
     HWND second = CurrentPage(window);
     moved = second != nullptr && second != first;
-    ::SetDlgItemTextW(second, 1003, L"D:\\Tools");
+    ::SetDlgItemTextW(second, kNameField, L"D:\\Tools");
     Picture(window, "wizard_second_page.bmp");
     ::PostMessageW(window, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
   });
@@ -165,7 +173,7 @@ TEST_CASE(a_wizard_goes_on_with_next_and_ends_with_finish) {
 // must still arrive.
 TEST_CASE(the_buttons_a_wizard_page_asks_for_on_its_first_activation_are_shown) {
   Rig rig;
-  Page only(rig.host, 601);
+  Page only(rig.host, kNumberPage);
   only.wizardButtons = qv::kPswizbBack | qv::kPswizbFinish;
   qv::CPropertySheet sheet(rig.host);
   sheet.SetWizardMode();

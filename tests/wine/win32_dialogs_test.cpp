@@ -15,6 +15,9 @@
 
 namespace {
 
+// The static text control of a message box has this id.
+constexpr int kMessageBoxTextId = 0xFFFF;
+
 // Waits up to five seconds for a top-level window of `className` (and
 // `title`, when given) to appear.
 HWND WaitForWindow(const wchar_t* className, const wchar_t* title) {
@@ -32,9 +35,8 @@ TEST_CASE(message_box_shows_the_program_text_as_japanese) {
     HWND box = WaitForWindow(L"#32770", L"お気に入り");
     if (!box) return;
     found = true;
-    // The static text control of a message box has id 0xFFFF.
     wchar_t text[64] = {};
-    ::GetDlgItemTextW(box, 0xFFFF, text, 64);
+    ::GetDlgItemTextW(box, kMessageBoxTextId, text, 64);
     textRight = std::wcscmp(text, L"ファイルが見つかりません") == 0;
     ::PostMessageW(box, WM_COMMAND, IDOK, 0);
   });
@@ -65,11 +67,13 @@ TEST_CASE(a_tracked_menu_posts_the_chosen_command_to_its_owner) {
   CHECK(owner != nullptr);
   ::SetForegroundWindow(owner);
 
+  constexpr UINT kSetupItem = 32772;
+  constexpr UINT kFavouritesItem = 32773;
   qv::Win32Menus menus;
   const qv::OwnedMenu menuOwner = menus.CreatePopupMenu();
   const qv::MenuHandle menu = menuOwner.get();
-  CHECK(qv::Succeeded(menus.AppendItem(menu, qv::kMfString, 32772, qv::TextCode::Program, "セットアップ(S)...")));
-  CHECK(qv::Succeeded(menus.AppendItem(menu, qv::kMfString, 32773, qv::TextCode::Program, "お気に入り(&F)...")));
+  CHECK(qv::Succeeded(menus.AppendItem(menu, qv::kMfString, kSetupItem, qv::TextCode::Program, "セットアップ(S)...")));
+  CHECK(qv::Succeeded(menus.AppendItem(menu, qv::kMfString, kFavouritesItem, qv::TextCode::Program, "お気に入り(&F)...")));
 
   std::atomic<bool> opened{false};
   std::thread chooser([&] {
@@ -98,7 +102,7 @@ TEST_CASE(a_tracked_menu_posts_the_chosen_command_to_its_owner) {
   }
   CHECK(opened.load());
   CHECK(qv::Succeeded(tracked));
-  CHECK_EQ(LOWORD(g_command.load()), 32773u);
+  CHECK_EQ(LOWORD(g_command.load()), kFavouritesItem);
   ::DestroyWindow(owner);
 }
 
