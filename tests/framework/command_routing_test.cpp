@@ -166,7 +166,6 @@ TEST_F(MenuUpdate, TrackingAsksTheChainAndGreysItemsWithoutHandlers) {
   EXPECT_EQ(StateOf(3), kMfGrayed) << "its update handler says no";
   EXPECT_EQ(sim.menus.ItemState(menu, 4) & kMfSeparator, kMfSeparator);
   EXPECT_TRUE(calls.empty()) << "updating runs no command";
-  // The update came before the tracking itself.
   ASSERT_EQ(sim.log.Count(sim::EffectKind::TrackMenu), 1u);
 }
 
