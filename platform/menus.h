@@ -16,6 +16,10 @@ namespace qv {
 // from the file system (the system's ANSI code page).
 enum class TextCode { Program, System };
 
+// The system's answer (-1) from ItemId for a pop-up item or a position with
+// no item, and from ItemState for a position with no item.
+inline constexpr std::uint32_t kMenuNoItem = 0xFFFFFFFFu;
+
 class Menus;
 using OwnedMenu = Owned<Menus, MenuKind>;
 

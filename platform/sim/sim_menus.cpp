@@ -60,12 +60,12 @@ std::size_t SimMenus::ItemText(MenuHandle menu, std::int32_t position, TextCode,
 std::uint32_t SimMenus::ItemId(MenuHandle menu, std::int32_t position) {
   const SimMenuItem* item = ItemAt(menu, position);
   if (!item) return 0;
-  return item->submenu ? 0xFFFFFFFFu : item->id;
+  return item->submenu ? kMenuNoItem : item->id;
 }
 
 std::uint32_t SimMenus::ItemState(MenuHandle menu, std::int32_t position) {
   const SimMenuItem* item = ItemAt(menu, position);
-  if (!item) return 0xFFFFFFFFu;
+  if (!item) return kMenuNoItem;
   return item->state | (item->submenu ? kMfPopup : 0);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/constants.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/menus.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/types.h"
@@ -105,6 +106,7 @@ QV_SAME(kOfnPathMustExist, OFN_PATHMUSTEXIST);
 QV_SAME(kOfnFileMustExist, OFN_FILEMUSTEXIST);
 
 // Menus.
+QV_SAME(kMenuNoItem, static_cast<UINT>(-1));
 QV_SAME(kMfString, MF_STRING);
 QV_SAME(kMfGrayed, MF_GRAYED);
 QV_SAME(kMfDisabled, MF_DISABLED);

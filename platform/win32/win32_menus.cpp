@@ -59,9 +59,11 @@ std::uint32_t Win32Menus::ItemId(MenuHandle menu, std::int32_t position) {
 
 std::uint32_t Win32Menus::ItemState(MenuHandle menu, std::int32_t position) {
   const UINT state = ::GetMenuState(ToHmenu(menu), static_cast<UINT>(position), MF_BYPOSITION);
-  if (state == static_cast<UINT>(-1)) return state;
-  // For a pop-up item the high byte holds the submenu's item count.
-  return (state & MF_POPUP) ? (state & 0xFFu) : state;
+  if (state == kMenuNoItem) return kMenuNoItem;
+  // For a pop-up item the high byte holds the submenu's item count, and the
+  // state bits are the low byte alone.
+  constexpr UINT kPopupStateBits = 0xFFu;
+  return (state & MF_POPUP) ? (state & kPopupStateBits) : state;
 }
 
 Status Win32Menus::InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,

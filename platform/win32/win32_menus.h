@@ -16,9 +16,9 @@ class Win32Menus final : public Menus {
   std::int32_t ItemCount(MenuHandle menu) override;
   std::size_t ItemText(MenuHandle menu, std::int32_t position, TextCode code, char* text,
                        std::size_t capacity) override;
-  // 0xFFFFFFFF for a pop-up item or a position with no item (the system's answer).
+  // kMenuNoItem for a pop-up item or a position with no item.
   std::uint32_t ItemId(MenuHandle menu, std::int32_t position) override;
-  // The kMf* state bits; 0xFFFFFFFF when there is no such item.
+  // The kMf* state bits; kMenuNoItem when there is no such item.
   std::uint32_t ItemState(MenuHandle menu, std::int32_t position) override;
   Status InsertItem(MenuHandle menu, std::int32_t position, std::uint32_t id, TextCode code,
                   const char* text) override;
