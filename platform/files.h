@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/constants.h"
 #include "platform/port.h"
 #include "platform/status.h"
 
@@ -16,7 +17,7 @@ inline constexpr std::uint32_t kFileAttributeSystem = 0x04;
 inline constexpr std::uint32_t kFileAttributeDirectory = 0x10;
 
 struct FileEntry {
-  char name[260] = {};
+  char name[kMaxPath] = {};
   std::uint32_t attributes = 0;
 };
 

@@ -13,6 +13,9 @@ namespace {
 
 constexpr std::uint32_t kMaxButtons = 32;
 constexpr std::uint32_t kPovMax = 35999;  // hundredths of a degree
+// The pad a script without a 'caps' line describes.
+constexpr std::uint32_t kDefaultAxisMax = 65535;
+constexpr std::uint32_t kDefaultButtons = 12;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -221,8 +224,8 @@ class Parser {
 
 PadScript DefaultScript() {
   PadScript script;
-  script.caps.xMax = script.caps.yMax = script.caps.zMax = 65535;
-  script.caps.numButtons = 12;
+  script.caps.xMax = script.caps.yMax = script.caps.zMax = kDefaultAxisMax;
+  script.caps.numButtons = kDefaultButtons;
   script.caps.caps = kJoyCapsHasZ | kJoyCapsHasPov;
   script.rest = Parser::Rest(script.caps);
   return script;

@@ -10,9 +10,15 @@ namespace qv::sim {
 
 class SimJoystick final : public Joystick {
  public:
+  // The pad a test starts with: twelve buttons, and axes from 0 to kAxisMax
+  // that rest at kAxisCentre.
+  static constexpr std::uint32_t kAxisMax = 65535;
+  static constexpr std::uint32_t kAxisCentre = 32767;
+  static constexpr std::uint32_t kButtonCount = 12;
+
   SimJoystick() {
-    caps_.xMax = caps_.yMax = caps_.zMax = 65535;
-    caps_.numButtons = 12;
+    caps_.xMax = caps_.yMax = caps_.zMax = kAxisMax;
+    caps_.numButtons = kButtonCount;
     Center();
   }
 
@@ -23,7 +29,7 @@ class SimJoystick final : public Joystick {
   JoyCaps& Caps() { return caps_; }
 
   void Center() {
-    x_ = y_ = z_ = 32767;
+    x_ = y_ = z_ = kAxisCentre;
     buttons_ = 0;
     pov_ = kJoyPovCentered;
   }

@@ -116,7 +116,9 @@ struct Effect {
 
 class Log {
  public:
-  Log() { effects_.reserve(16384); }
+  static constexpr std::size_t kReservedEffects = 16384;
+
+  Log() { effects_.reserve(kReservedEffects); }
 
   template <typename Fields>
   void Add(EffectKind kind, WindowHandle window, const Fields& fields,

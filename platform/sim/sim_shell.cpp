@@ -9,6 +9,12 @@
 #include "platform/sim/fold_case.h"
 
 namespace qv::sim {
+namespace {
+
+// The shell's answer for a file it cannot find.
+constexpr std::intptr_t kOpenFileNotFound = 2;
+
+}  // namespace
 
 Status SimShell::NotifyIcon(NotifyOp op, const NotifyIconRecord& record) {
   const std::uint32_t resource = ResourceOf(record.icon);
@@ -33,12 +39,12 @@ Status SimShell::NotifyIcon(NotifyOp op, const NotifyIconRecord& record) {
 
 std::intptr_t SimShell::Open(WindowHandle owner, const char* file, std::int32_t showCommand) {
   log_.Add(EffectKind::ShellOpen, owner, ShellOpenFields{showCommand}, file);
-  if (!openable.empty() && !openable.count(file)) return 2;
+  if (!openable.empty() && !openable.count(file)) return kOpenFileNotFound;
   return openResult;
 }
 
 OwnedIcon SimShell::LoadSmallIcon(std::uint32_t resourceId) {
-  if (resourceId != 128 && resourceId != 129 && resourceId != 138) return {};
+  if (resourceId != kActiveIcon && resourceId != kPausedIcon && resourceId != kHoldingIcon) return {};
   const IconHandle icon = next_++;
   icons_[icon] = resourceId;
   return OwnedIcon(*this, icon);

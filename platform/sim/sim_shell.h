@@ -32,6 +32,12 @@ class SimShell final : public Shell {
   Status BrowseForFolder(WindowHandle owner, const char* title, std::uint32_t flags, char* path,
                          std::size_t capacity) override;
 
+  // The icon resources the program file has: its pictures of running, paused
+  // and holding. Any other id loads as none.
+  static constexpr std::uint32_t kActiveIcon = 128;
+  static constexpr std::uint32_t kPausedIcon = 129;
+  static constexpr std::uint32_t kHoldingIcon = 138;
+
   // Special folders by id; a missing id cannot be resolved.
   std::map<int, std::string> specialFolders;
   // What a shortcut file holds (its target, folder and description).
