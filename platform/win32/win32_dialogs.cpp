@@ -50,21 +50,22 @@ Status Win32Dialogs::OpenFileName(WindowHandle owner, const char* title, const c
   const std::wstring wideFilter = WideFilter(filter);
   // Room for any path the dialog can give; one that the caller cannot hold is
   // refused below rather than cut into another path.
-  wchar_t chosen[1024] = {};
+  constexpr std::size_t kChosenUnits = 1024;
+  wchar_t chosen[kChosenUnits] = {};
   OPENFILENAMEW request{};
   request.lStructSize = sizeof request;
   request.hwndOwner = ToHwnd(owner);
   request.lpstrFilter = wideFilter.c_str();
   request.nFilterIndex = 1;
   request.lpstrFile = chosen;
-  request.nMaxFile = sizeof chosen / sizeof chosen[0];
+  request.nMaxFile = kChosenUnits;
   request.lpstrTitle = wideTitle.c_str();
   request.Flags = flags;
   if (!::GetOpenFileNameW(&request)) return Status::NotFound;
   // The file functions take the path in the ANSI code page: a name it cannot
   // spell is refused rather than handed on misspelt.
   BOOL lossy = FALSE;
-  char narrow[sizeof chosen / sizeof chosen[0] * 2];
+  char narrow[kChosenUnits * 2];
   const int length = ::WideCharToMultiByte(CP_ACP, 0, chosen, -1, narrow, sizeof narrow,
                                            nullptr, &lossy);
   if (length <= 0 || lossy) return Status::Failed;

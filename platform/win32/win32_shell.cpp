@@ -34,7 +34,8 @@ Status Win32Shell::NotifyIcon(NotifyOp op, const NotifyIconRecord& record) {
   char tip[sizeof(record.tip)];
   CopyText(tip, sizeof(tip), record.tip, ::strnlen(record.tip, sizeof(record.tip)));
   // The first form of the record holds 64 units of tip.
-  ToWide(kProgramCodePage, tip, data.szTip, 64);
+  constexpr std::size_t kFirstFormTipUnits = 64;
+  ToWide(kProgramCodePage, tip, data.szTip, kFirstFormTipUnits);
   DWORD message = NIM_ADD;
   if (op == NotifyOp::Modify) message = NIM_MODIFY;
   if (op == NotifyOp::Delete) message = NIM_DELETE;

@@ -66,10 +66,12 @@ void Win32MultimediaTimer::WaitUntil(bool (*done)(const void* context), const vo
   // for as long as the user takes, and the icon, its menu and the end of
   // the session must keep working meanwhile. A quit request taken from the
   // queue here is put back for the message loop when the wait is over.
+  // The condition is looked at again at least this often when no message comes.
+  constexpr DWORD kLookAgainMs = 1;
   bool quit = false;
   int quitCode = 0;
   while (!done(context)) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, kLookAgainMs, QS_ALLINPUT);
     MSG msg;
     while (!done(context) && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) {
