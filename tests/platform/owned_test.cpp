@@ -14,14 +14,14 @@ TEST(OwnedHandles, MovedAndReplacedOwnersFreeEachHandleOnce) {
   sim::Log log;
   sim::SimShell shell(log);
   {
-    OwnedIcon first = shell.LoadSmallIcon(128);
+    OwnedIcon first = shell.LoadSmallIcon(sim::SimShell::kActiveIcon);
     ASSERT_TRUE(first);
     OwnedIcon moved = std::move(first);
     EXPECT_FALSE(first);
     EXPECT_EQ(shell.LiveIcons(), 1);
-    moved = shell.LoadSmallIcon(129);  // the old picture goes as the new one comes
+    moved = shell.LoadSmallIcon(sim::SimShell::kPausedIcon);  // the old picture goes as the new one comes
     EXPECT_EQ(shell.LiveIcons(), 1);
-    EXPECT_EQ(shell.ResourceOf(moved.get()), 129u);
+    EXPECT_EQ(shell.ResourceOf(moved.get()), sim::SimShell::kPausedIcon);
     EXPECT_FALSE(shell.LoadSmallIcon(4321)) << "no such resource";
   }
   EXPECT_EQ(shell.LiveIcons(), 0);

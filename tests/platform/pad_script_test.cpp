@@ -14,6 +14,9 @@
 namespace qv {
 namespace {
 
+// Where the axes of a pad without a 'caps' line rest: the middle of 0 to 65535.
+constexpr std::uint32_t kRest = 32767;
+
 Status Parse(const std::string& text, PadScript& script, PadScriptError& error) {
   return ParsePadScript(text.data(), text.size(), script, error);
 }
@@ -45,8 +48,8 @@ TEST(PadScriptParse, WithoutCapsDescribesATwelveButtonPadAtRest) {
   EXPECT_EQ(script.caps.caps, kJoyCapsHasZ | kJoyCapsHasPov);
   EXPECT_TRUE(script.steps.empty());
   EXPECT_TRUE(script.rest.plugged);
-  EXPECT_EQ(script.rest.x, 32767u);
-  EXPECT_EQ(script.rest.y, 32767u);
+  EXPECT_EQ(script.rest.x, kRest);
+  EXPECT_EQ(script.rest.y, kRest);
   EXPECT_EQ(script.rest.buttons, 0u);
   EXPECT_EQ(script.rest.pov, kJoyPovCentered);
 }
@@ -77,7 +80,7 @@ TEST(PadScriptParse, StepsKeepFieldsTheyDoNotNameAndToleratesCrLfAndTrailingComm
       "\tat 800   pov=center buttons=0");
   ASSERT_EQ(script.steps.size(), 7u);
   EXPECT_EQ(script.steps[0].x, 65535u);
-  EXPECT_EQ(script.steps[0].y, 32767u);
+  EXPECT_EQ(script.steps[0].y, kRest);
   EXPECT_EQ(script.steps[1].atMs, 250u);
   EXPECT_EQ(script.steps[1].x, 65535u);
   EXPECT_EQ(script.steps[1].y, 0u);
@@ -209,16 +212,16 @@ TEST_F(ScriptedJoystickTest, ClockStartsAtTheFirstQueryAndEachSampleHoldsUntilTh
   JoyInfoEx s = Read(pad);
   EXPECT_EQ(s.dwSize, sizeof s);
   EXPECT_EQ(s.dwFlags, kJoyReturnAll);
-  EXPECT_EQ(s.dwXpos, 32767u);
+  EXPECT_EQ(s.dwXpos, kRest);
   EXPECT_EQ(s.dwButtons, 0u);
   EXPECT_EQ(s.dwPOV, kJoyPovCentered);
 
   clock.Advance(99);
-  EXPECT_EQ(Read(pad).dwXpos, 32767u);
+  EXPECT_EQ(Read(pad).dwXpos, kRest);
   clock.Advance(1);
   s = Read(pad);
   EXPECT_EQ(s.dwXpos, 0u);
-  EXPECT_EQ(s.dwYpos, 32767u);
+  EXPECT_EQ(s.dwYpos, kRest);
   EXPECT_EQ(s.dwButtons, 5u);
   EXPECT_EQ(s.dwButtonNumber, 2u);
   clock.Advance(99);
@@ -280,9 +283,9 @@ TEST_F(ScriptedJoystickTest, OnlyTheScriptedPortHasAPad) {
 TEST_F(ScriptedJoystickTest, ScriptTimeRunsOnAcrossTheClocksWrap) {
   clock.SetNow(0xFFFFFFFFu - 10);
   ScriptedJoystick pad = Make("at 20 x=5\n");
-  EXPECT_EQ(Read(pad).dwXpos, 32767u);
+  EXPECT_EQ(Read(pad).dwXpos, kRest);
   clock.Advance(19);
-  EXPECT_EQ(Read(pad).dwXpos, 32767u);
+  EXPECT_EQ(Read(pad).dwXpos, kRest);
   clock.Advance(1);
   EXPECT_EQ(clock.Now(), 9u);
   EXPECT_EQ(Read(pad).dwXpos, 5u);

@@ -21,8 +21,8 @@ TEST(TextCopy, FitsUnchangedWhenShortEnough) {
 TEST(TextCopy, CutsAtCapacityLeavingRoomForTerminator) {
   char buffer[kTextCapacity];
   const std::string longText(400, 'x');
-  EXPECT_EQ(CopyText(buffer, longText.c_str()), 259u);
-  EXPECT_EQ(std::strlen(buffer), 259u);
+  EXPECT_EQ(CopyText(buffer, longText.c_str()), kTextCapacity - 1);
+  EXPECT_EQ(std::strlen(buffer), kTextCapacity - 1);
 }
 
 TEST(TextCopy, NeverSplitsADoubleByteCharacter) {
