@@ -45,13 +45,15 @@ TEST_CASE(a_relative_mouse_move_moves_the_pointer) {
 }
 
 TEST_CASE(a_synthesised_key_changes_the_async_key_state) {
+  // The key state's top bit: the key is down now.
+  constexpr int kDownNow = 0x8000;
   qv::Win32Input input;
   input.SendKey(qv::kVkShift, 0, 0);
   Pump();
-  CHECK((input.AsyncKeyState(qv::kVkShift) & 0x8000) != 0);
+  CHECK((input.AsyncKeyState(qv::kVkShift) & kDownNow) != 0);
   input.SendKey(qv::kVkShift, 0, qv::kKeyEventKeyUp);
   Pump();
-  CHECK((input.AsyncKeyState(qv::kVkShift) & 0x8000) == 0);
+  CHECK((input.AsyncKeyState(qv::kVkShift) & kDownNow) == 0);
 }
 
 std::atomic<int> g_posted{0};
@@ -67,6 +69,10 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
+// The probe's top window on the screen, and its child inside it.
+constexpr int kTopX = 100, kTopY = 100, kTopWidth = 300, kTopHeight = 200;
+constexpr int kChildX = 50, kChildY = 40, kChildWidth = 100, kChildHeight = 60;
+
 struct ProbeWindows {
   HWND top = nullptr;
   HWND child = nullptr;
@@ -77,10 +83,10 @@ struct ProbeWindows {
     wc.lpszClassName = "QvInputProbe";
     wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
     ::RegisterClassA(&wc);
-    top = ::CreateWindowExA(WS_EX_TOPMOST, "QvInputProbe", "probe", WS_POPUP | WS_VISIBLE, 100, 100,
-                            300, 200, nullptr, nullptr, wc.hInstance, nullptr);
-    child = ::CreateWindowExA(0, "QvInputProbe", "child", WS_CHILD | WS_VISIBLE, 50, 40, 100, 60,
-                              top, nullptr, wc.hInstance, nullptr);
+    top = ::CreateWindowExA(WS_EX_TOPMOST, "QvInputProbe", "probe", WS_POPUP | WS_VISIBLE, kTopX, kTopY,
+                            kTopWidth, kTopHeight, nullptr, nullptr, wc.hInstance, nullptr);
+    child = ::CreateWindowExA(0, "QvInputProbe", "child", WS_CHILD | WS_VISIBLE, kChildX, kChildY,
+                              kChildWidth, kChildHeight, top, nullptr, wc.hInstance, nullptr);
     Pump();
   }
   ~ProbeWindows() {
@@ -100,10 +106,11 @@ TEST_CASE(windows_are_found_by_class_point_and_parent) {
   CHECK_EQ(windows.DesktopWindow(), qv::FromHwnd(::GetDesktopWindow()));
 
   // Inside the child, and inside the top window but outside the child.
-  CHECK_EQ(windows.WindowFromPoint({100 + 60, 100 + 50}), qv::FromHwnd(probe.child));
-  CHECK_EQ(windows.WindowFromPoint({100 + 250, 100 + 150}), qv::FromHwnd(probe.top));
+  const qv::Point inChild{kTopX + kChildX + 10, kTopY + kChildY + 10};
+  CHECK_EQ(windows.WindowFromPoint(inChild), qv::FromHwnd(probe.child));
+  CHECK_EQ(windows.WindowFromPoint({kTopX + 250, kTopY + 150}), qv::FromHwnd(probe.top));
 
-  qv::Point where{100 + 60, 100 + 50};
+  qv::Point where = inChild;
   CHECK(qv::Succeeded(windows.ScreenToClient(qv::FromHwnd(probe.child), where)));
   CHECK_EQ(where.x, 10);
   CHECK_EQ(where.y, 10);

@@ -10,7 +10,7 @@ namespace {
 
 TEST_CASE(an_empty_port_has_no_caps_and_no_position) {
   qv::Win32Joystick joystick;
-  for (std::uint32_t port : {0u, 1u, 15u}) {
+  for (std::uint32_t port : {0u, 1u, qv::Win32Joystick::kPortCount - 1}) {
     qv::JoyCaps caps;
     caps.numButtons = 99;
     CHECK(joystick.GetCaps(port, caps) != qv::Status::Ok);
@@ -27,7 +27,8 @@ TEST_CASE(an_empty_port_has_no_caps_and_no_position) {
 
 TEST_CASE(ports_past_the_range_are_not_found) {
   qv::Win32Joystick joystick;
-  for (std::uint32_t port : {16u, 17u, 0xFFFFFFFFu}) {
+  constexpr std::uint32_t kPortCount = qv::Win32Joystick::kPortCount;
+  for (std::uint32_t port : {kPortCount, kPortCount + 1, 0xFFFFFFFFu}) {
     qv::JoyCaps caps;
     CHECK(joystick.GetCaps(port, caps) == qv::Status::NotFound);
     qv::JoyInfoEx sample;

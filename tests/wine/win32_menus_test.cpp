@@ -7,8 +7,10 @@
 #include <utility>
 
 #include "platform/constants.h"
+#include "platform/text.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_menus.h"
+#include "shell/resource_ids.h"
 #include "tests/wine/check.h"
 
 namespace {
@@ -21,7 +23,7 @@ struct Menu {
 
 std::string Text(qv::Win32Menus& menus, qv::MenuHandle menu, int position,
                  qv::TextCode code = qv::TextCode::Program) {
-  char text[260];
+  char text[qv::kTextCapacity];
   const std::size_t n = menus.ItemText(menu, position, code, text, sizeof(text));
   return std::string(text, n);
 }
@@ -32,9 +34,9 @@ TEST_CASE(program_coded_japanese_text_reads_back_identical_bytes) {
   const char* setup = "セットアップ(S)...";
   const char* exit = "終了(&X)";
   const char* none = "(なし)";
-  CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfString, 32772, qv::TextCode::Program, setup)));
-  CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfString, 57665, qv::TextCode::Program, exit)));
-  CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfGrayed, 32775, qv::TextCode::Program, none)));
+  CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfString, ID_SETUP, qv::TextCode::Program, setup)));
+  CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfString, ID_APP_EXIT, qv::TextCode::Program, exit)));
+  CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfGrayed, FAVORITE_ID_BASE, qv::TextCode::Program, none)));
   CHECK_EQ(m.menus.ItemCount(m.handle), 3);
   CHECK(Text(m.menus, m.handle, 0) == setup);
   CHECK(Text(m.menus, m.handle, 1) == exit);
@@ -94,7 +96,7 @@ TEST_CASE(submenus_separators_and_grey_states) {
   Menu m;
   qv::OwnedMenu subOwner = m.menus.CreatePopupMenu();
   const qv::MenuHandle sub = subOwner.get();
-  CHECK(qv::Succeeded(m.menus.AppendItem(sub, qv::kMfGrayed, 32775, qv::TextCode::Program, "(なし)")));
+  CHECK(qv::Succeeded(m.menus.AppendItem(sub, qv::kMfGrayed, FAVORITE_ID_BASE, qv::TextCode::Program, "(なし)")));
   CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfString, 1, qv::TextCode::Program, "item")));
   CHECK(qv::Succeeded(m.menus.AppendItem(m.handle, qv::kMfSeparator, 0, qv::TextCode::Program, nullptr)));
   CHECK(qv::Succeeded(m.menus.InsertSubMenu(m.handle, 0, std::move(subOwner), qv::TextCode::Program, "フォルダ")));
@@ -104,7 +106,7 @@ TEST_CASE(submenus_separators_and_grey_states) {
   CHECK_EQ(m.menus.SubMenu(m.handle, 1), 0u);
   CHECK(Text(m.menus, m.handle, 0) == "フォルダ");
   CHECK((m.menus.ItemState(m.handle, 0) & qv::kMfPopup) != 0);
-  CHECK_EQ(m.menus.ItemId(m.handle, 0), 0xFFFFFFFFu);
+  CHECK_EQ(m.menus.ItemId(m.handle, 0), qv::kMenuNoItem);
   CHECK((m.menus.ItemState(m.handle, 2) & qv::kMfSeparator) != 0);
   CHECK_EQ(Text(m.menus, m.handle, 2), "");
   CHECK((m.menus.ItemState(sub, 0) & qv::kMfGrayed) != 0);
@@ -115,7 +117,7 @@ TEST_CASE(submenus_separators_and_grey_states) {
   CHECK((m.menus.ItemState(m.handle, 1) & qv::kMfGrayed) != 0);
   m.menus.EnableItem(m.handle, 1, qv::kMfEnabled);
   CHECK_EQ(m.menus.ItemState(m.handle, 1) & qv::kMfGrayed, 0u);
-  CHECK_EQ(m.menus.ItemState(m.handle, 7), 0xFFFFFFFFu);
+  CHECK_EQ(m.menus.ItemState(m.handle, 7), qv::kMenuNoItem);
   // The submenu goes with its parent (Menu's owner); its own owner let it go.
   CHECK(!subOwner);
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/constants.h"
 #include "platform/win32/win32_process.h"
 #include "tests/wine/check.h"
 
@@ -51,7 +52,7 @@ TEST_CASE(a_mutex_held_by_another_owner_is_seen) {
 
 TEST_CASE(module_path_is_the_full_path_of_this_program) {
   qv::Win32Process process;
-  char path[260] = {};
+  char path[qv::kMaxPath] = {};
   CHECK(process.ModulePath(path, sizeof(path)) == qv::Status::Ok);
   CHECK(EndsWithNoCase(path, "\\win32_process_test.exe"));
   CHECK(path[1] == ':' || (path[0] == '\\' && path[1] == '\\'));
@@ -59,7 +60,7 @@ TEST_CASE(module_path_is_the_full_path_of_this_program) {
 
 TEST_CASE(module_path_that_does_not_fit_is_too_large) {
   qv::Win32Process process;
-  char full[260] = {};
+  char full[qv::kMaxPath] = {};
   CHECK(process.ModulePath(full, sizeof(full)) == qv::Status::Ok);
   const std::size_t length = std::strlen(full);
   char small[8];
@@ -67,7 +68,7 @@ TEST_CASE(module_path_that_does_not_fit_is_too_large) {
   CHECK(process.ModulePath(small, sizeof(small)) == qv::Status::TooLarge);
   CHECK_EQ(small[0], '\0');
   // Room for the path but not its terminator is still too small.
-  char exact[260];
+  char exact[qv::kMaxPath];
   CHECK(process.ModulePath(exact, length) == qv::Status::TooLarge);
   CHECK(process.ModulePath(exact, length + 1) == qv::Status::Ok);
   CHECK(std::strcmp(exact, full) == 0);
@@ -83,7 +84,7 @@ TEST_CASE(version_word_has_the_system_layout) {
   // Major version in the low byte, minor in the next; NT family has the top bit clear.
   CHECK_EQ(version & 0xFFu, info.dwMajorVersion);
   CHECK_EQ((version >> 8) & 0xFFu, info.dwMinorVersion);
-  CHECK_EQ(version & 0x80000000u, 0u);
+  CHECK_EQ(version & qv::kVersion9xBit, 0u);
 }
 
 }  // namespace

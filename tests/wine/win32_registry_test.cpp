@@ -73,22 +73,23 @@ TEST_CASE(missing_key_and_missing_value_are_not_found) {
 
 TEST_CASE(a_value_too_long_for_the_buffer_is_too_large_and_copies_nothing) {
   Fresh f;
-  CHECK(f.registry.SetString(qv::Hive::CurrentUser, kKey, "AP", "0123456789") == qv::Status::Ok);
+  constexpr char kLong[] = "0123456789";
+  CHECK(f.registry.SetString(qv::Hive::CurrentUser, kKey, "AP", kLong) == qv::Status::Ok);
   char data[8];
   std::memset(data, 'x', sizeof(data));
   qv::RegType type = qv::RegType::None;
   std::size_t size = 0;
   CHECK(f.registry.QueryValue(qv::Hive::CurrentUser, kKey, "AP", type, data, sizeof(data), size) ==
         qv::Status::TooLarge);
-  CHECK_EQ(size, 11u);
+  CHECK_EQ(size, sizeof kLong);
   bool untouched = true;
   for (char c : data) untouched = untouched && c == 'x';
   CHECK(untouched);
   // Exactly the size fits.
-  char exact[11] = {};
+  char exact[sizeof kLong] = {};
   CHECK(f.registry.QueryValue(qv::Hive::CurrentUser, kKey, "AP", type, exact, sizeof(exact),
                               size) == qv::Status::Ok);
-  CHECK(std::strcmp(exact, "0123456789") == 0);
+  CHECK(std::strcmp(exact, kLong) == 0);
 }
 
 TEST_CASE(delete_tree_removes_the_key_and_everything_below) {

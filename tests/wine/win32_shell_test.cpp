@@ -11,9 +11,11 @@
 namespace {
 
 TEST_CASE(opening_a_missing_file_reports_the_shells_failure) {
+  // The shell answers a failed open with a result of 32 or less.
+  constexpr std::intptr_t kShellOpenFailedMax = 32;
   qv::Win32Shell shell;
   const std::intptr_t result = shell.Open(0, "C:\\qv-no-such-folder\\missing.txt", qv::kSwShowDefault);
-  CHECK(result <= 32);
+  CHECK(result <= kShellOpenFailedMax);
   CHECK(result != 0);  // a failure code, not "out of memory"
 }
 

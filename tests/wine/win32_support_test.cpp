@@ -55,23 +55,24 @@ TEST_CASE(conversions_into_buffers_never_split_a_character) {
 // Whatever the code page, a buffer takes whole characters while their UTF-16
 // units fit: UTF-8 characters are up to four bytes and two units.
 TEST_CASE(buffer_conversions_fit_whole_characters_on_every_code_page) {
+  constexpr unsigned kWestern = 1252;  // a single-byte code page
   wchar_t wide[4];
-  CHECK_EQ(qv::ToWide(65001, u8"日本語", wide, 3), 2u);
+  CHECK_EQ(qv::ToWide(CP_UTF8, u8"日本語", wide, 3), 2u);
   CHECK(std::wcscmp(wide, L"日本") == 0);
-  CHECK_EQ(qv::ToWide(65001, u8"a\U0001F600b", wide, 3), 1u);  // the pair does not fit
+  CHECK_EQ(qv::ToWide(CP_UTF8, u8"a\U0001F600b", wide, 3), 1u);  // the pair does not fit
   CHECK(std::wcscmp(wide, L"a") == 0);
-  CHECK_EQ(qv::ToWide(65001, u8"a\U0001F600b", wide, 4), 3u);
+  CHECK_EQ(qv::ToWide(CP_UTF8, u8"a\U0001F600b", wide, 4), 3u);
   CHECK(std::wcscmp(wide, L"a\U0001F600") == 0);
-  CHECK_EQ(qv::ToWide(1252, "caf\xE9s", wide, 4), 3u);
+  CHECK_EQ(qv::ToWide(kWestern, "caf\xE9s", wide, 4), 3u);
   CHECK(std::wcscmp(wide, L"caf") == 0);
-  CHECK(qv::ToWide(65001, u8"終了") == L"終了");
+  CHECK(qv::ToWide(CP_UTF8, u8"終了") == L"終了");
 
   // Names cut to a byte limit end on a character boundary of their code page.
   const char* utf8 = u8"a\u00E9\u65E5";  // 1 + 2 + 3 bytes
-  CHECK_EQ(qv::MultiBytePrefixLength(65001, utf8, 6, 5), 3u);
-  CHECK_EQ(qv::MultiBytePrefixLength(65001, utf8, 6, 6), 6u);
-  CHECK_EQ(qv::MultiBytePrefixLength(932, "aセ", 3, 2), 1u);
-  CHECK_EQ(qv::MultiBytePrefixLength(1252, "\xE9\xE9\xE9", 3, 2), 2u);
+  CHECK_EQ(qv::MultiBytePrefixLength(CP_UTF8, utf8, 6, 5), 3u);
+  CHECK_EQ(qv::MultiBytePrefixLength(CP_UTF8, utf8, 6, 6), 6u);
+  CHECK_EQ(qv::MultiBytePrefixLength(qv::kProgramCodePage, "aセ", 3, 2), 1u);
+  CHECK_EQ(qv::MultiBytePrefixLength(kWestern, "\xE9\xE9\xE9", 3, 2), 2u);
 }
 
 // A handle kind of our own, so closing can be counted.

@@ -82,13 +82,14 @@ TEST_CASE(the_clock_follows_real_time) {
 // posted ones as they are dispatched.
 constexpr UINT kSentByTick = WM_USER + 1;
 constexpr UINT kPosted = WM_USER + 2;
+constexpr LRESULT kAnswerToTick = 42;
 std::atomic<int> g_sentHandled{0};
 std::atomic<int> g_postedHandled{0};
 
 LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kSentByTick) {
     g_sentHandled.fetch_add(1);
-    return 42;
+    return kAnswerToTick;
   }
   if (message == kPosted) {
     g_postedHandled.fetch_add(1);
@@ -139,7 +140,7 @@ TEST_CASE(waiting_serves_a_message_sent_by_a_tick_and_posted_ones) {
   CHECK(tick.id != 0);
   timer.WaitUntil(&SendDoneOrGaveUp, &tick);
   CHECK(tick.done.load());  // false only if the wait let the send deadlock
-  CHECK_EQ(tick.answer.load(), 42);
+  CHECK_EQ(tick.answer.load(), kAnswerToTick);
   CHECK_EQ(g_sentHandled.load(), 1);
   timer.Kill(tick.id);
   ::Sleep(30);  // a tick that started before the kill sees `done` and returns
