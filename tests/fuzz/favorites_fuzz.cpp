@@ -76,7 +76,8 @@ void MakeTree(FuzzInput& in, qv::sim::SimFiles& files, const std::string& root) 
         break;
       case 4: {  // a crowded folder
         const std::string stem = here + "\\" + FileName(in.Bytes(1 + in.Below(6)));
-        const int count = in.Byte() % 2 ? 1001 + static_cast<int>(in.Below(60)) : static_cast<int>(in.Below(40));
+        const int count = in.Byte() % 2 ? qv::FAVORITE_ITEMS_MAX + 1 + static_cast<int>(in.Below(60))
+                                        : static_cast<int>(in.Below(40));
         for (int k = 0; k < count; ++k) files.AddFile(stem + std::to_string(k) + ".url");
         budget -= count;
         break;

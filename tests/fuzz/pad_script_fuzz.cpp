@@ -16,6 +16,10 @@ namespace {
 using qv::PadScript;
 using qv::PadScriptStep;
 
+// What a pad can have at most, and the hat's highest angle (hundredths of a degree).
+constexpr std::uint32_t kMaxButtons = 32;
+constexpr std::uint32_t kPovMax = 35999;
+
 void CheckSample(const PadScript& script, const PadScriptStep& step) {
   const qv::JoyCaps& caps = script.caps;
   if (!step.plugged) return;
@@ -24,7 +28,7 @@ void CheckSample(const PadScript& script, const PadScriptStep& step) {
   QV_FUZZ_CHECK(step.z >= caps.zMin && step.z <= caps.zMax);
   const std::uint64_t buttons = std::uint64_t{1} << caps.numButtons;
   QV_FUZZ_CHECK(step.buttons < buttons);
-  QV_FUZZ_CHECK(step.pov <= 35999 || step.pov == qv::kJoyPovCentered);
+  QV_FUZZ_CHECK(step.pov <= kPovMax || step.pov == qv::kJoyPovCentered);
 }
 
 bool SameSample(const PadScriptStep& a, const PadScriptStep& b) {
@@ -56,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QV_FUZZ_CHECK(!error.message.empty());
     return 0;
   }
-  QV_FUZZ_CHECK(script.caps.numButtons <= 32);
+  QV_FUZZ_CHECK(script.caps.numButtons <= kMaxButtons);
   CheckSample(script, script.rest);
   for (std::size_t i = 0; i < script.steps.size(); ++i) {
     if (i > 0) QV_FUZZ_CHECK(script.steps[i].atMs >= script.steps[i - 1].atMs);

@@ -46,6 +46,12 @@ constexpr Entry kEntries[] = {
     {"Char", "Key", true},         {"Code", "Key", true},
 };
 constexpr std::uint32_t kEntryCount = sizeof kEntries / sizeof kEntries[0];
+// The entries above whose values load into text members.
+constexpr std::size_t kCursorSoundOnFile = 10;
+constexpr std::size_t kCursorSoundOffFile = 11;
+constexpr std::size_t kAppPath = 14;
+constexpr std::size_t kPressSoundFile = 15;
+constexpr std::size_t kReleaseSoundFile = 16;
 
 std::string NameOf(const Entry& entry, int slot) {
   char name[16];
@@ -103,12 +109,12 @@ void CheckText(const char (&text)[qv::kTextCapacity], const std::string& expecte
 }
 
 void CheckTexts(const qv::PadSettings& s, const Profile& profile) {
-  CheckText(s.CursorSoundOnFile, Expected(profile, kEntries[10], 0));
-  CheckText(s.CursorSoundOffFile, Expected(profile, kEntries[11], 0));
+  CheckText(s.CursorSoundOnFile, Expected(profile, kEntries[kCursorSoundOnFile], 0));
+  CheckText(s.CursorSoundOffFile, Expected(profile, kEntries[kCursorSoundOffFile], 0));
   for (int slot = 0; slot < qv::BUTTON_SLOTS; ++slot) {
-    CheckText(s.AppPath[slot], Expected(profile, kEntries[14], slot));
-    CheckText(s.PressSoundFile[slot], Expected(profile, kEntries[15], slot));
-    CheckText(s.ReleaseSoundFile[slot], Expected(profile, kEntries[16], slot));
+    CheckText(s.AppPath[slot], Expected(profile, kEntries[kAppPath], slot));
+    CheckText(s.PressSoundFile[slot], Expected(profile, kEntries[kPressSoundFile], slot));
+    CheckText(s.ReleaseSoundFile[slot], Expected(profile, kEntries[kReleaseSoundFile], slot));
   }
 }
 
@@ -145,10 +151,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Ticks on the stored numbers, the stick and buttons as the rest of the input says.
   engine.DeriveCaps();
   if (engine.StartPolling() == 0) return 0;
+  constexpr std::uint32_t kPollPeriodMs = 10;
+  constexpr std::uint32_t kAxisMax = qv::sim::SimJoystick::kAxisMax;
   for (int tick = 0; tick < 24 && !in.Empty(); ++tick) {
-    joystick.SetStick(in.Word() & 0xFFFF, in.Word() & 0xFFFF);
+    joystick.SetStick(in.Word() % (kAxisMax + 1), in.Word() % (kAxisMax + 1));
     joystick.SetButtons(in.Word());
-    timer.Advance(10);
+    timer.Advance(kPollPeriodMs);
   }
   engine.StopPolling();
   return 0;
