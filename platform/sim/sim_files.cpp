@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <string_view>
 #include <utility>
 
 #include "platform/constants.h"
@@ -240,9 +241,12 @@ std::unique_ptr<FileSearch> SimFiles::Find(const char* pattern) {
   const std::size_t length = std::strlen(pattern);
   if (length >= kMaxPath) return nullptr;
   // Only the "folder\*.*" form is used by the program.
+  constexpr std::string_view kEverything = "\\*.*";
   const std::string p(pattern, length);
-  if (p.size() < 4 || p.compare(p.size() - 4, 4, "\\*.*") != 0) return nullptr;
-  const std::string folder = Lower(p.substr(0, p.size() - 4));
+  if (p.size() < kEverything.size() ||
+      p.compare(p.size() - kEverything.size(), kEverything.size(), kEverything) != 0)
+    return nullptr;
+  const std::string folder = Lower(p.substr(0, p.size() - kEverything.size()));
   auto it = folders_.find(folder);
   if (it == folders_.end() || unreadable_.count(folder)) return nullptr;
   std::vector<FileEntry> entries;

@@ -129,8 +129,8 @@ void SimRegistry::Put(Hive hive, const std::string& key, const std::string& name
 
 void SimRegistry::PutDword(Hive hive, const std::string& key, const std::string& name,
                            std::uint32_t value) {
-  std::vector<std::uint8_t> bytes(4);
-  std::memcpy(bytes.data(), &value, 4);
+  std::vector<std::uint8_t> bytes(sizeof value);
+  std::memcpy(bytes.data(), &value, sizeof value);
   Put(hive, key, name, RegType::Dword, bytes);
 }
 
@@ -148,7 +148,7 @@ bool SimRegistry::Has(Hive hive, const std::string& key, const std::string& name
 std::uint32_t SimRegistry::Dword(Hive hive, const std::string& key, const std::string& name) const {
   const Value* v = Find(hive, key, name);
   std::uint32_t value = 0;
-  if (v && v->bytes.size() == 4) std::memcpy(&value, v->bytes.data(), 4);
+  if (v && v->bytes.size() == sizeof value) std::memcpy(&value, v->bytes.data(), sizeof value);
   return value;
 }
 

@@ -15,7 +15,9 @@
 namespace {
 
 // The offsets at which a character starts, walking from the first byte (a
-// lead byte as the very last byte stands alone), and the end.
+// lead byte as the very last byte stands alone), and the end. The lead bytes
+// are written out here rather than taken from the code under test, so that
+// a fault in its ranges shows.
 std::vector<std::size_t> Boundaries(const std::string& text) {
   std::vector<std::size_t> at{0};
   std::size_t i = 0;
