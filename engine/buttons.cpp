@@ -10,6 +10,12 @@ namespace qv {
 namespace {
 
 inline constexpr std::uint32_t kWheelButtons = BA_WHEEL_UP | BA_WHEEL_DOWN;
+// A hold-mode button's latch: the first press takes it, the release after it
+// leaves it latched, and the release after the next press lets it go.
+inline constexpr std::int32_t kHoldNone = 0;
+inline constexpr std::int32_t kHoldFirstPress = 1;
+inline constexpr std::int32_t kHoldLatched = 2;
+inline constexpr std::int32_t kHoldSecondPress = 3;
 // The shell answers a failed open with a result of 32 or less.
 inline constexpr std::intptr_t kShellOpenFailedMax = 32;
 
@@ -69,23 +75,23 @@ void Engine::DispatchButton(int i, std::uint32_t mask) {
 
   std::int32_t& hold = buttons.HoldState[i];
   switch (hold) {
-    case 0:
+    case kHoldNone:
       if (!pressed) break;
       if (buttons.HoldCount == 0) host_.SetNotifyIcon(IconPicture::Holding);
       PressButton(i);
-      hold = 1;
+      hold = kHoldFirstPress;
       ++buttons.HoldCount;
       break;
-    case 1:
-      if (!pressed) hold = 2;
+    case kHoldFirstPress:
+      if (!pressed) hold = kHoldLatched;
       break;
-    case 2:
-      if (pressed) hold = 3;
+    case kHoldLatched:
+      if (pressed) hold = kHoldSecondPress;
       break;
     default:
       if (pressed) break;
       ReleaseButton(i);
-      hold = 0;
+      hold = kHoldNone;
       CountDown(buttons.HoldCount);
       if (buttons.HoldCount == 0) host_.SetNotifyIcon(IconPicture::Active);
       break;
@@ -206,9 +212,9 @@ void Engine::FlushKeyUps() {
 
 void Engine::ReleaseLatchedButtons() {
   for (int slot = 0; slot < BUTTON_SLOTS && buttons.HoldCount > 0; ++slot) {
-    if (buttons.HoldState[slot] == 0) continue;
+    if (buttons.HoldState[slot] == kHoldNone) continue;
     ReleaseButton(slot);
-    buttons.HoldState[slot] = 0;
+    buttons.HoldState[slot] = kHoldNone;
     --buttons.HoldCount;
   }
 }

@@ -7,6 +7,7 @@
 
 #include "engine/engine.h"
 #include "platform/constants.h"
+#include "platform/message_words.h"
 
 namespace qv {
 namespace {
@@ -69,7 +70,7 @@ bool KeyDown(Input& input, std::uint8_t vk) {
 LParam PackPoint(Point p) {
   const auto x = static_cast<std::uint32_t>(static_cast<std::uint16_t>(p.x));
   const auto y = static_cast<std::uint32_t>(static_cast<std::uint16_t>(p.y));
-  return static_cast<LParam>(x | (y << 16));
+  return static_cast<LParam>(MakeWParam(x, y));
 }
 
 }  // namespace
@@ -165,8 +166,10 @@ bool Engine::DecelerationSkipsThisTick(std::uint32_t mask) {
 }
 
 void Engine::FollowThrottle(std::uint32_t z) {
-  // A 16-bit throttle gives the steps 1 to 16.
-  if (caps.HasZ && settings.Zaxis == 1) settings.NSpeed = static_cast<std::int32_t>(z >> 12) + 1;
+  // A 16-bit throttle gives the steps 1 to 16, one for each 4096 positions.
+  constexpr int kPositionsPerStepShift = 12;
+  if (caps.HasZ && settings.Zaxis == 1)
+    settings.NSpeed = static_cast<std::int32_t>(z >> kPositionsPerStepShift) + 1;
 }
 
 bool Engine::HatOffCentre(std::uint32_t pov) const { return caps.HasPOV && pov != kJoyPovCentered; }
@@ -283,7 +286,7 @@ void Engine::SendWheelMessage(std::int32_t delta, bool shift, bool control) {
   Point client = where;
   Ignore(platform_.windows.ScreenToClient(window, client));
   const auto high = static_cast<std::uint32_t>(static_cast<std::uint16_t>(static_cast<std::int16_t>(delta)));
-  const WParam wParam = (shift ? kMkShift : 0u) | (control ? kMkControl : 0u) | (high << 16);
+  const WParam wParam = MakeWParam((shift ? kMkShift : 0u) | (control ? kMkControl : 0u), high);
   Ignore(platform_.windows.SendMessageTimeout(window, kWmMouseWheel, wParam,
                                                          PackPoint(client), kSendTimeoutMs));
 }

@@ -17,12 +17,12 @@ std::size_t TextLength(const char* data, std::size_t size) {
 
 }  // namespace
 
-void Profile::KeyOf(const char* section, char (&key)[96]) const {
+void Profile::KeyOf(const char* section, KeyText& key) const {
   std::snprintf(key, sizeof key, "%s\\%s", kProfileRoot, section);
 }
 
 std::int32_t Profile::GetInt(const char* section, const char* entry, std::int32_t fallback) {
-  char key[96];
+  KeyText key;
   KeyOf(section, key);
   RegType type = RegType::None;
   std::uint32_t value = 0;
@@ -37,7 +37,7 @@ std::int32_t Profile::GetInt(const char* section, const char* entry, std::int32_
 void Profile::GetString(const char* section, const char* entry, char* text, std::size_t capacity) {
   if (capacity == 0) return;
   text[0] = '\0';
-  char key[96];
+  KeyText key;
   KeyOf(section, key);
   RegType type = RegType::None;
   std::size_t size = 0;
@@ -57,13 +57,13 @@ void Profile::GetString(const char* section, const char* entry, char* text, std:
 }
 
 void Profile::WriteInt(const char* section, const char* entry, std::int32_t value) {
-  char key[96];
+  KeyText key;
   KeyOf(section, key);
   Ignore(registry_.SetDword(Hive::CurrentUser, key, entry, static_cast<std::uint32_t>(value)));
 }
 
 void Profile::WriteString(const char* section, const char* entry, const char* text) {
-  char key[96];
+  KeyText key;
   KeyOf(section, key);
   Ignore(registry_.SetString(Hive::CurrentUser, key, entry, text));
 }

@@ -26,7 +26,10 @@ class Profile {
   void WriteString(const char* section, const char* entry, const char* text);
 
  private:
-  void KeyOf(const char* section, char (&key)[96]) const;
+  // Room for the profile root, a separator and the longest section name.
+  static constexpr std::size_t kKeyCapacity = 96;
+  using KeyText = char[kKeyCapacity];
+  void KeyOf(const char* section, KeyText& key) const;
   Registry& registry_;
 };
 
