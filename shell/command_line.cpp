@@ -9,7 +9,7 @@ namespace {
 // Letter case is ignored for ASCII letters only; the switch names are ASCII.
 bool EqualsIgnoringCase(const char* a, const char* b) {
   for (;; ++a, ++b) {
-    auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+    auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
     if (fold(*a) != fold(*b)) return false;
     if (*a == '\0') return true;
   }

@@ -6,7 +6,7 @@ namespace {
 
 unsigned Fold(char c) {
   const auto byte = static_cast<unsigned char>(c);
-  return (byte >= 0x41 && byte <= 0x5A) ? byte + 0x20u : byte;
+  return (byte >= 'A' && byte <= 'Z') ? byte + static_cast<unsigned>('a' - 'A') : byte;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // maps its item ids to the files they open.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -15,6 +16,9 @@
 namespace qv {
 
 inline constexpr int FAVORITE_ITEMS_MAX = 1000;
+// Bytes kept of the favourites folder's location as the registry gives it,
+// terminator included.
+inline constexpr std::size_t FAVORITES_FOLDER_CAPACITY = 1024;
 
 struct FavoriteItem {
   std::uint32_t id = 0;
@@ -56,7 +60,7 @@ class FavoritesMenu {
   // read every item back from the system.
   using MenuTexts = std::vector<std::string>;
 
-  // Walks `folder` into `menu` (steps 3 and 4 of a build). Returns the number
+  // Walks `folder` into `menu`. Returns the number
   // of entries placed, or -1 when the folder could not be searched.
   int WalkFolder(MenuHandle menu, const char* folder);
   void AddFavoritesFolder(MenuHandle parentMenu, MenuTexts& parentTexts, const char* parentPath,
@@ -64,7 +68,7 @@ class FavoritesMenu {
   bool LimitReached() const { return favoriteItemCount_ >= FAVORITE_ITEMS_MAX; }
 
   Platform& platform_;
-  char favoritesFolder_[1024] = {};
+  char favoritesFolder_[FAVORITES_FOLDER_CAPACITY] = {};
   OwnedMenu favoritesMenu_;
   FavoriteItem favoriteItems_[FAVORITE_ITEMS_MAX];
   int favoriteItemCount_ = 0;

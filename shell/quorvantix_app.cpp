@@ -15,22 +15,21 @@ CQuorvantixApp::~CQuorvantixApp() = default;
 
 bool CQuorvantixApp::StartApplication() {
   Process& process = host().platform().process;
-  // 1. Another copy runs: end silently, touching nothing of it.
+  // Another copy runs: end silently, touching nothing of it.
   if (process.MutexExists(kInstanceMutexName)) return false;
-  // 2. Hold the mutex for the life of the process. Should the system refuse,
+  // Hold the mutex for the life of the process. Should the system refuse,
   // this copy still runs; it just does not keep a later one out.
   Ignore(process.CreateInstanceMutex(kInstanceMutexName));
-  // 3. The splash, before any other window exists.
+  // The splash, before any other window exists.
   ShowStartupSplash();
-  // 4. The profile root.
   SetRegistryKey(kMakerKey);
-  // 5. and 6. The frame with its view; the view starts as its first update.
   frame_ = std::make_unique<CMainFrame>(host(), *this);
   view_ = std::make_unique<CQuorvantixView>(host());
   if (!Succeeded(frame_->LoadFrame(CMainFrame::CreateParams(), view_.get()))) return false;
   m_pMainWnd = frame_.get();
+  // The view starts as the frame's first update.
   frame_->InitialUpdateFrame();
-  // 7. Showing the frame puts nothing on the screen: it has no size.
+  // Showing the frame puts nothing on the screen: it has no size.
   frame_->ShowWindow(kSwShow);
   frame_->UpdateWindow();
   return true;

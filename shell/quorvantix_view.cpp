@@ -28,19 +28,17 @@ CQuorvantixView::~CQuorvantixView() {
 void CQuorvantixView::OnInitialUpdate() { StartView(); }
 
 void CQuorvantixView::StartView() {
-  // 1. The framework's own first update.
   CView::OnInitialUpdate();
 
-  // 2. The program's folder, with its trailing separator.
+  // The program's folder, with its trailing separator.
   char modulePath[kMaxPath] = {};
   if (!Succeeded(platform().process.ModulePath(modulePath, sizeof modulePath))) modulePath[0] = '\0';
   ProgramDirOf(modulePath, programDir, sizeof programDir);
 
-  // 3. The engine reaches this view through the host reference it was made
+  // The engine reaches this view through the host reference it was made
   // with; the window that its favourites command goes to is noted here.
   mainWindow_.store(host().ParentOf(GetSafeHwnd()));
 
-  // 4. to 6. Engine reset, settings and derived limits, button tables.
   engine.ResetMotion();
   engine.LoadSettings();
   engine.DeriveCaps();
@@ -48,27 +46,30 @@ void CQuorvantixView::StartView() {
 
   icon.AddNotifyIcon(GetSafeHwnd(), ICON_ACTIVE);
 
-  // 9. View state.
   timerRunning.store(1);
   padError.store(0);
   configOpen = 0;
   engine.state.RepeatDeadline = 0;
 
-  // 10. Only Windows 95 itself (9x family, version 4.0) lacks the wheel
-  // message that the scroll paths use.
+  // Only Windows 95 itself (9x family, version 4.0) lacks the wheel
+  // message that the scroll paths use. The version word's low half holds
+  // the major version in its low byte and the minor above it, so 4.0 reads
+  // 4 there and 4.10 and later read more.
+  constexpr std::uint32_t kMajorMinorMask = 0xFFFFu;
+  constexpr std::uint32_t kLastLegacyMajorMinor = 4;
   const std::uint32_t version = platform().process.VersionWord();
-  engine.state.LegacyWheel = ((version & kVersion9xBit) != 0 && (version & 0xFFFFu) <= 4) ? 1 : 0;
+  engine.state.LegacyWheel =
+      ((version & kVersion9xBit) != 0 && (version & kMajorMinorMask) <= kLastLegacyMajorMinor) ? 1 : 0;
 
-  // 11. The desktop's icon view: first child of the first child of "Progman".
+  // The desktop's icon view: first child of the first child of "Progman".
   WindowSystem& windows = platform().windows;
   const WindowHandle progman = windows.FindWindowByClass("Progman");
   const WindowHandle defView = progman != 0 ? windows.FirstChild(progman) : 0;
   engine.state.DesktopListView = defView != 0 ? windows.FirstChild(defView) : 0;
 
-  // 12. Where the favourites are.
   favorites.ReadFavoritesFolder();
 
-  // 7., started last: the first ticks then find the icon, the view state and
+  // Polling starts last: the first ticks then find the icon, the view state and
   // both platform facts in place, and a tick that stops itself at once (no
   // pad) is not overwritten by the state set above.
   if (engine.StartPolling() == 0) {

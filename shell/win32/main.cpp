@@ -55,16 +55,20 @@ int RunProgram(qv::Joystick* joystick) {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 #ifdef QV_SCRIPTED_PAD
+  // The exit code of a scripted run whose pad script is missing or unreadable.
+  constexpr int kNoPadScriptExit = 3;
+  // The longest splash time taken from QV_SPLASH_MS: ten minutes.
+  constexpr unsigned long kLongestSplashMs = 600000;
   const char* path = std::getenv("QV_PAD_SCRIPT");
   if (path == nullptr || *path == '\0') {
     std::fprintf(stderr, "QV_PAD_SCRIPT names no pad script\n");
-    return 3;
+    return kNoPadScriptExit;
   }
   qv::PadScript script;
   qv::PadScriptError error;
   if (!qv::Succeeded(qv::LoadPadScript(path, script, error))) {
     std::fprintf(stderr, "%s: %s\n", path, qv::Describe(error).c_str());
-    return 3;
+    return kNoPadScriptExit;
   }
   // A splash that outlives its two seconds lets a test tell a key or a click
   // that closed it from its own timer; anything but a whole number leaves
@@ -72,7 +76,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (const char* splashMs = std::getenv("QV_SPLASH_MS")) {
     char* end = nullptr;
     const unsigned long ms = std::strtoul(splashMs, &end, 10);
-    if (end != splashMs && *end == '\0' && ms <= 600000)
+    if (end != splashMs && *end == '\0' && ms <= kLongestSplashMs)
       qv::CSplashWnd::SetDisplayTime(static_cast<std::uint32_t>(ms));
   }
   // The script's clock; the program's own timer lives inside the platform.
