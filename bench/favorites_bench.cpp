@@ -19,18 +19,23 @@ constexpr char kShellFolders[] =
 
 // 8 folders of 5 subfolders of 25 files: exactly the limit. Names count
 // down, so that each new entry sorts before the ones already placed.
+constexpr int kTopics = 8;
+constexpr int kSitesPerTopic = 5;
+constexpr int kPagesPerSite = 25;
+static_assert(kTopics * kSitesPerTopic * kPagesPerSite == FAVORITE_ITEMS_MAX);
+
 void AddTree(sim::SimFiles& files, bool descending) {
   char name[64];
-  for (int f = 0; f < 8; ++f) {
-    const int fi = descending ? 7 - f : f;
+  for (int f = 0; f < kTopics; ++f) {
+    const int fi = descending ? kTopics - 1 - f : f;
     const std::string folder = "C:\\Fav\\Topic " + std::to_string(fi);
     files.AddFolder(folder);
-    for (int s = 0; s < 5; ++s) {
-      const int si = descending ? 4 - s : s;
+    for (int s = 0; s < kSitesPerTopic; ++s) {
+      const int si = descending ? kSitesPerTopic - 1 - s : s;
       const std::string sub = folder + "\\Site " + std::to_string(si);
       files.AddFolder(sub);
-      for (int k = 0; k < 25; ++k) {
-        const int ki = descending ? 24 - k : k;
+      for (int k = 0; k < kPagesPerSite; ++k) {
+        const int ki = descending ? kPagesPerSite - 1 - k : k;
         std::snprintf(name, sizeof name, "\\Page %02d of %d.%d.url", ki, fi, si);
         files.AddFile(sub + name);
       }

@@ -11,6 +11,12 @@
 namespace qv {
 namespace {
 
+// The simulated pad's axes run from 0 to 65535 and rest in the middle.
+constexpr std::uint32_t kAxisMax = 65535;
+constexpr std::uint32_t kAxisCentre = 32767;
+// The polling timer's period.
+constexpr std::uint32_t kTickMs = 10;
+
 class NullHost final : public EngineHost {
  public:
   void SetNotifyIcon(IconPicture picture) override { last = picture; }
@@ -26,7 +32,7 @@ struct Bench {
   Bench() {
     sim.log.SetRecording(false);
     sim.windows.SetWindowAtPointer(0x7100);
-    sim.joystick.Caps().numButtons = 32;
+    sim.joystick.Caps().numButtons = BUTTON_SLOTS;
     engine.ResetMotion();
     engine.ResetButtonTables();
     engine.LoadSettings();
@@ -37,7 +43,7 @@ struct Bench {
   }
   // One tick 10 ms after the last, as the timer calls it.
   void Tick() {
-    sim.timer.SetNow(sim.timer.Now() + 10);
+    sim.timer.SetNow(sim.timer.Now() + kTickMs);
     engine.PollTick();
   }
   sim::SimPlatform sim;
@@ -56,7 +62,7 @@ BENCHMARK(BM_PollTickAtRest);
 void BM_PollTickStickPushed(benchmark::State& state) {
   Bench b;
   b.Start();
-  b.sim.joystick.SetStick(0, 65535);
+  b.sim.joystick.SetStick(0, kAxisMax);
   for (auto _ : state) b.Tick();
   state.counters["stops"] = b.host.stops;
 }
@@ -68,15 +74,16 @@ void BM_PollTickEverySlotPressed(benchmark::State& state) {
       BA_LEFT, BA_RIGHT | BX_DOUBLE, BA_MIDDLE, BA_WHEEL_UP | BX_SHIFT,
       BA_WHEEL_DOWN | BX_CTRL, BA_ACCEL, BA_FAVORITES, BA_KEY | BX_ALT,
   };
+  constexpr int kActionCount = static_cast<int>(sizeof actions / sizeof actions[0]);
   for (int i = 0; i < BUTTON_SLOTS; ++i) {
-    b.engine.settings.ButtonFlags[i] = actions[i % 8];
+    b.engine.settings.ButtonFlags[i] = actions[i % kActionCount];
     b.engine.settings.KeyChar[i] = static_cast<std::uint8_t>(0x41 + i);
     b.engine.settings.PressSound[i] = 1;
   }
   b.engine.settings.Delay = 0;  // wheel buttons turn on every tick
   b.Start();
   b.sim.joystick.SetButtons(0xFFFFFFFFu);
-  b.sim.joystick.SetStick(65535, 32767);
+  b.sim.joystick.SetStick(kAxisMax, kAxisCentre);
   for (auto _ : state) b.Tick();
   state.counters["stops"] = b.host.stops;
 }
