@@ -125,8 +125,8 @@ TEST(TickAllocation, StoppingTicksAllocateNothing) {
 
   rig.sim.joystick.Plug();
   rig.Restart();
-  rig.sim.input.SetKeyState(kVkShift, static_cast<std::int16_t>(-32768));
-  rig.sim.input.SetKeyState(kVkPause, 1);
+  rig.sim.input.SetKeyState(kVkShift, kKeyDownNow);
+  rig.sim.input.SetKeyState(kVkPause, kKeyPressedSince);
   n = AllocationsDuring([&] { rig.Ticks(3); });
   EXPECT_EQ(n, 0);
   ASSERT_EQ(rig.host.stopCount, 1u);

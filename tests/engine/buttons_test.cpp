@@ -148,7 +148,7 @@ TEST_F(Buttons, ShiftWheelHeldOneSecondRepeatsAfterTheDelay) {
   // One notch at once, then one per tick from 300 ms on: 0, 300, 310 ... 990.
   const auto wheels = rig.Wheels();
   EXPECT_EQ(wheels.size(), 71u);
-  EXPECT_TRUE(std::all_of(wheels.begin(), wheels.end(), [](std::int32_t d) { return d == 120; }));
+  EXPECT_TRUE(std::all_of(wheels.begin(), wheels.end(), [](std::int32_t d) { return d == kWheelDelta; }));
   rig.ClearLog();
   Release(6);
   EXPECT_TRUE(rig.sim.log.All().empty());
@@ -160,14 +160,14 @@ TEST_F(Buttons, ShiftWheelHeldOneSecondRepeatsAfterTheDelay) {
 TEST_F(Buttons, WheelButtonWaitsTheDelayBeforeItsSecondNotch) {
   Press(5);  // wheel down
   rig.Ticks(29);
-  EXPECT_THAT(rig.Wheels(), ElementsAre(-120));
+  EXPECT_THAT(rig.Wheels(), ElementsAre(-kWheelDelta));
   rig.Tick();
-  EXPECT_THAT(rig.Wheels(), ElementsAre(-120, -120));
+  EXPECT_THAT(rig.Wheels(), ElementsAre(-kWheelDelta, -kWheelDelta));
   // A new press starts with a notch at once again.
   Release(5);
   rig.ClearLog();
   Press(5);
-  EXPECT_THAT(rig.Wheels(), ElementsAre(-120));
+  EXPECT_THAT(rig.Wheels(), ElementsAre(-kWheelDelta));
 }
 
 TEST_F(Buttons, HoldModeLeftClick) {
@@ -208,11 +208,11 @@ TEST_F(Buttons, HoldModeWheelTurnsOnce) {
   rig.Ticks(60);
   Release(kSpare);
   rig.Ticks(60);
-  EXPECT_THAT(rig.Wheels(), ElementsAre(120));
+  EXPECT_THAT(rig.Wheels(), ElementsAre(kWheelDelta));
   Press(kSpare);
   Release(kSpare);
   rig.Ticks(60);
-  EXPECT_THAT(rig.Wheels(), ElementsAre(120));
+  EXPECT_THAT(rig.Wheels(), ElementsAre(kWheelDelta));
   EXPECT_EQ(rig.engine.buttons.HoldCount, 0);
 }
 
@@ -295,7 +295,7 @@ TEST_F(Buttons, LegacyWheelButtonWithShift) {
   CopyText(rig.engine.settings.PressSoundFile[6], "notch.wav");
   rig.sim.windows.SetCursor(Point{300, 200});
   rig.sim.windows.SetClientOrigin(kTargetWindow, Point{20, 10});
-  rig.sim.input.SetKeyState(kVkControl, static_cast<std::int16_t>(-32768));  // not used here
+  rig.sim.input.SetKeyState(kVkControl, kKeyDownNow);  // not used here
   rig.sim.joystick.Press(6);
   rig.Tick();
   EXPECT_THAT(rig.Sounds(), ElementsAre("notch.wav"));
@@ -306,7 +306,7 @@ TEST_F(Buttons, LegacyWheelButtonWithShift) {
   ASSERT_EQ(sends.size(), 1u);
   EXPECT_EQ(sends[0].window, kTargetWindow);
   EXPECT_EQ(sends[0].message.message, kWmMouseWheel);
-  EXPECT_EQ(Low32(sends[0].message.wParam), WheelWParam(120, kMkShift));
+  EXPECT_EQ(Low32(sends[0].message.wParam), WheelWParam(kWheelDelta, kMkShift));
   EXPECT_EQ(sends[0].message.lParam, 280 | (190 << 16));
   EXPECT_TRUE(rig.Wheels().empty());
   // Further notches from Delay ms after the first.

@@ -49,6 +49,14 @@ class RecordingHost final : public EngineHost {
   static std::size_t Clamp(std::size_t n) { return n < kRoom ? n : kRoom; }
 };
 
+// The simulated clock's step per tick: the polling timer's period.
+inline constexpr std::uint32_t kTickMs = 10;
+
+// A key's state as the system reports it: the top bit while the key is
+// down, the lowest when it went down since the last asking.
+inline constexpr std::int16_t kKeyDownNow = static_cast<std::int16_t>(0x8000);
+inline constexpr std::int16_t kKeyPressedSince = 1;
+
 struct EngineRig {
   EngineRig() {
     sim.windows.SetWindowAtPointer(kTargetWindow);
@@ -79,8 +87,7 @@ struct EngineRig {
     host.Clear();
   }
 
-  // One tick is 10 ms of the simulated clock.
-  void Ticks(int n) { sim.timer.Advance(static_cast<std::uint32_t>(10 * n)); }
+  void Ticks(int n) { sim.timer.Advance(kTickMs * static_cast<std::uint32_t>(n)); }
   void Tick() { Ticks(1); }
 
   // Mouse effects with the move flag, as (dx, dy).

@@ -129,8 +129,8 @@ TEST(PollingTimer, ATickThatStopsPollingBeforeTheStartHasReturnedLeavesNoTimer) 
     if (unplugged) {
       rig.sim.joystick.Unplug();
     } else {
-      rig.sim.input.SetKeyState(kVkShift, -32768);
-      rig.sim.input.SetKeyState(kVkPause, 1);
+      rig.sim.input.SetKeyState(kVkShift, kKeyDownNow);
+      rig.sim.input.SetKeyState(kVkPause, kKeyPressedSince);
     }
     rig.sim.timer.FireDuringNextStart();
     rig.ClearLog();
@@ -538,13 +538,13 @@ TEST(WheelStick, LegacyWheelSendsMessagesWithTheLiveKeyFlags) {
 
   rig.sim.joystick.SetStick(32767, 0);
   rig.Tick();
-  rig.sim.input.SetKeyState(kVkShift, -32768);
+  rig.sim.input.SetKeyState(kVkShift, kKeyDownNow);
   rig.sim.joystick.SetStick(32767, 32767);
   rig.Ticks(31);  // past the delay, centred
   rig.sim.joystick.SetStick(32767, 65535);
   rig.Tick();
   rig.sim.input.SetKeyState(kVkShift, 0);
-  rig.sim.input.SetKeyState(kVkControl, -32768);
+  rig.sim.input.SetKeyState(kVkControl, kKeyDownNow);
   rig.sim.joystick.SetStick(32767, 32767);
   rig.Ticks(31);
   rig.sim.joystick.SetStick(32767, 0);
@@ -557,9 +557,9 @@ TEST(WheelStick, LegacyWheelSendsMessagesWithTheLiveKeyFlags) {
     EXPECT_EQ(e.message.message, kWmMouseWheel);
     EXPECT_EQ(Low32(e.message.lParam), clientPos);
   }
-  EXPECT_EQ(Low32(sends[0].message.wParam), WheelWParam(120, 0));
-  EXPECT_EQ(Low32(sends[1].message.wParam), WheelWParam(-120, kMkShift));
-  EXPECT_EQ(Low32(sends[2].message.wParam), WheelWParam(120, kMkControl));
+  EXPECT_EQ(Low32(sends[0].message.wParam), WheelWParam(kWheelDelta, 0));
+  EXPECT_EQ(Low32(sends[1].message.wParam), WheelWParam(-kWheelDelta, kMkShift));
+  EXPECT_EQ(Low32(sends[2].message.wParam), WheelWParam(kWheelDelta, kMkControl));
   EXPECT_TRUE(rig.Moves().empty());
   EXPECT_TRUE(rig.Wheels().empty());
 }
@@ -576,11 +576,11 @@ TEST(WheelStick, SynthesisedWheelRepeatsAfterTheDelay) {
   WheelRig rig(0);
   rig.sim.joystick.SetStick(32767, 0);
   rig.Tick();
-  EXPECT_THAT(rig.Wheels(), ElementsAre(120));
+  EXPECT_THAT(rig.Wheels(), ElementsAre(kWheelDelta));
   rig.Ticks(29);
-  EXPECT_THAT(rig.Wheels(), ElementsAre(120));
+  EXPECT_THAT(rig.Wheels(), ElementsAre(kWheelDelta));
   rig.Ticks(2);
-  EXPECT_THAT(rig.Wheels(), ElementsAre(120, 120, 120));
+  EXPECT_THAT(rig.Wheels(), ElementsAre(kWheelDelta, kWheelDelta, kWheelDelta));
   for (const sim::Effect& e : rig.sim.log.Of(sim::EffectKind::Mouse)) {
     EXPECT_EQ(e.mouse.flags, kMouseWheel);
     EXPECT_EQ(e.mouse.dx, 0);
@@ -592,7 +592,7 @@ TEST(WheelStick, SynthesisedWheelRepeatsAfterTheDelay) {
   rig.ClearLog();
   rig.sim.joystick.SetStick(32767, 65535);
   rig.Tick();
-  EXPECT_THAT(rig.Wheels(), ElementsAre(-120));
+  EXPECT_THAT(rig.Wheels(), ElementsAre(-kWheelDelta));
   EXPECT_TRUE(rig.Sends().empty());
 }
 
@@ -654,13 +654,13 @@ void LatchHoldLeft(EngineRig& rig) {
 }
 
 TEST(PauseChord, ShiftPauseStopsAndKeepsLatches) {
-  for (std::int16_t pauseState : {static_cast<std::int16_t>(-32768), static_cast<std::int16_t>(1)}) {
+  for (std::int16_t pauseState : {kKeyDownNow, kKeyPressedSince}) {
     SCOPED_TRACE(pauseState);
     EngineRig rig;
     StartWith(rig, [](PadSettings& s) { s.ButtonFlags[0] = BA_LEFT | BX_HOLD; });
     LatchHoldLeft(rig);
 
-    rig.sim.input.SetKeyState(kVkShift, -32768);
+    rig.sim.input.SetKeyState(kVkShift, kKeyDownNow);
     rig.sim.input.SetKeyState(kVkPause, pauseState);
     rig.sim.joystick.SetStick(0, 32767);
     rig.Tick();
@@ -681,7 +681,7 @@ TEST(PauseChord, PauseAloneOrShiftAloneKeepsPolling) {
   for (std::uint8_t vk : {kVkPause, kVkShift}) {
     EngineRig rig;
     StartDefault(rig);
-    rig.sim.input.SetKeyState(vk, -32768);
+    rig.sim.input.SetKeyState(vk, kKeyDownNow);
     rig.sim.joystick.SetStick(0, 32767);
     rig.Ticks(3);
     EXPECT_EQ(rig.Moves().size(), 3u);

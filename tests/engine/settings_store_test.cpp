@@ -49,6 +49,10 @@ void ExpectSameSettings(const PadSettings& a, const PadSettings& b) {
   }
 }
 
+// Where FillDistinct puts a slot's number in its flags word: among the
+// extension bits, so that every slot's word differs.
+constexpr int kSlotNumberShift = 16;
+
 // Every field different from its default, so that a load must set each one.
 void FillDistinct(PadSettings& s) {
   s.PortID = 3;
@@ -63,7 +67,7 @@ void FillDistinct(PadSettings& s) {
   CopyText(s.CursorSoundOnFile, "C:\\Sounds\\on.wav");
   CopyText(s.CursorSoundOffFile, "C:\\Sounds\\off.wav");
   for (int i = 0; i < BUTTON_SLOTS; ++i) {
-    s.ButtonFlags[i] = 0x2000u | (static_cast<std::uint32_t>(i) << 16);
+    s.ButtonFlags[i] = BA_KEY | (static_cast<std::uint32_t>(i) << kSlotNumberShift);
     s.KeyChar[i] = static_cast<std::uint8_t>(0x41 + i);
     s.KeyCode[i] = static_cast<std::uint8_t>(0x80 + i);
     s.PressSound[i] = i % 2;
@@ -80,9 +84,12 @@ TEST(SettingsLoad, EmptyProfileGivesExactDefaults) {
   rig.engine.LoadSettings();
 
   PadSettings expected;
-  const std::uint32_t defaults[8] = {0x00001, 0x00002, 0x40001, 0x00080,
-                                     0x00020, 0x00040, 0x10020, 0x10040};
-  for (int i = 0; i < 8; ++i) expected.ButtonFlags[i] = defaults[i];
+  const std::uint32_t defaults[] = {
+      BA_LEFT,     BA_RIGHT,      BA_LEFT | BX_DOUBLE,    BA_ACCEL,
+      BA_WHEEL_UP, BA_WHEEL_DOWN, BA_WHEEL_UP | BX_SHIFT, BA_WHEEL_DOWN | BX_SHIFT,
+  };
+  int slot = 0;
+  for (const std::uint32_t flags : defaults) expected.ButtonFlags[slot++] = flags;
   EXPECT_EQ(expected.PortID, 0);
   EXPECT_EQ(expected.GSpeed, 4);
   EXPECT_EQ(expected.NSpeed, 1);
@@ -99,7 +106,7 @@ TEST(SettingsLoad, FailingRegistryGivesDefaults) {
   FillDistinct(rig.engine.settings);
   rig.engine.LoadSettings();
   EXPECT_EQ(rig.engine.settings.GSpeed, 4);
-  EXPECT_EQ(rig.engine.settings.ButtonFlags[2], 0x40001u);
+  EXPECT_EQ(rig.engine.settings.ButtonFlags[2], BA_LEFT | BX_DOUBLE);
   EXPECT_STREQ(rig.engine.settings.AppPath[0], "");
 }
 
@@ -119,8 +126,8 @@ TEST(SettingsLoad, ReadsEachEntryFromItsSectionAndName) {
   reg.PutString(cu, Sec("SoundOn"), "CursolFile", "go.wav");
   reg.PutString(cu, Sec("SoundOff"), "CursolFile", "halt.wav");
   // Slot 0, a first-eight slot, and slot 31, past them.
-  reg.PutDword(cu, Sec("Buttons"), "Button01", 0x2000);
-  reg.PutDword(cu, Sec("Buttons"), "Button32", 0x20800);
+  reg.PutDword(cu, Sec("Buttons"), "Button01", BA_KEY);
+  reg.PutDword(cu, Sec("Buttons"), "Button32", BA_FAVORITES | BX_CTRL);
   reg.PutDword(cu, Sec("SoundOn"), "Button32", 1);
   reg.PutDword(cu, Sec("SoundOff"), "Button01", 1);
   reg.PutString(cu, Sec("SoundOn"), "File32", "p32.wav");
@@ -145,9 +152,9 @@ TEST(SettingsLoad, ReadsEachEntryFromItsSectionAndName) {
   EXPECT_EQ(s.CursorSoundOff, 1);
   EXPECT_STREQ(s.CursorSoundOnFile, "go.wav");
   EXPECT_STREQ(s.CursorSoundOffFile, "halt.wav");
-  EXPECT_EQ(s.ButtonFlags[0], 0x2000u);
-  EXPECT_EQ(s.ButtonFlags[1], 0x00002u);  // others keep their defaults
-  EXPECT_EQ(s.ButtonFlags[31], 0x20800u);
+  EXPECT_EQ(s.ButtonFlags[0], BA_KEY);
+  EXPECT_EQ(s.ButtonFlags[1], BA_RIGHT);  // others keep their defaults
+  EXPECT_EQ(s.ButtonFlags[31], BA_FAVORITES | BX_CTRL);
   EXPECT_EQ(s.PressSound[31], 1);
   EXPECT_EQ(s.PressSound[0], 0);
   EXPECT_EQ(s.ReleaseSound[0], 1);
@@ -181,7 +188,7 @@ TEST(SettingsLoad, WrongRegistryTypeGivesTheDefault) {
   rig.engine.LoadSettings();
   EXPECT_EQ(rig.engine.settings.GSpeed, 4);
   EXPECT_EQ(rig.engine.settings.Delay, 300);
-  EXPECT_EQ(rig.engine.settings.ButtonFlags[2], 0x40001u);
+  EXPECT_EQ(rig.engine.settings.ButtonFlags[2], BA_LEFT | BX_DOUBLE);
   EXPECT_STREQ(rig.engine.settings.AppPath[0], "");
   EXPECT_STREQ(rig.engine.settings.CursorSoundOnFile, "");
 }
@@ -212,7 +219,7 @@ TEST(SettingsLoad, LongTextIsCutToFitWithoutSplittingACharacter) {
   EXPECT_EQ(std::string(s.ReleaseSoundFile[31]), std::string(259, 'a'));
   // Neighbouring fields are untouched.
   EXPECT_STREQ(s.AppPath[1], "");
-  EXPECT_EQ(s.ButtonFlags[0], 0x00001u);
+  EXPECT_EQ(s.ButtonFlags[0], BA_LEFT);
   EXPECT_STREQ(s.AppPath[31], "");
 }
 
@@ -294,7 +301,7 @@ TEST(SettingsSave, WritesEveryEntryInOrderWithItsType) {
     EXPECT_EQ(reg.TypeOf(cu, Sec("Code"), Num("Key", i)), RegType::Dword);
   }
   EXPECT_EQ(reg.Dword(cu, Sec("Buttons"), "Speed"), 60u);
-  EXPECT_EQ(reg.Dword(cu, Sec("Buttons"), "Button32"), 0x1F2000u);
+  EXPECT_EQ(reg.Dword(cu, Sec("Buttons"), "Button32"), BA_KEY | (31u << kSlotNumberShift));
   EXPECT_EQ(reg.Dword(cu, Sec("Char"), "Key02"), 0x42u);
   EXPECT_EQ(reg.String(cu, Sec("AP"), "Button07"), "C:\\Apps\\app6.exe");
   EXPECT_EQ(reg.String(cu, Sec("SoundOn"), "CursolFile"), "C:\\Sounds\\on.wav");
