@@ -14,6 +14,9 @@
 namespace qv {
 namespace {
 
+using test::kActivePicture;
+using test::kHoldingPicture;
+using test::kPausedPicture;
 using test::ShellRig;
 
 class NotifyIconUse : public ::testing::Test {
@@ -33,13 +36,13 @@ TEST_F(NotifyIconUse, DoubleClickPausesAndTheNextResumesWithTheSpeedOfThatMoment
   rig.DoubleClick();
   EXPECT_EQ(rig.view().timerRunning.load(), 0);
   EXPECT_FALSE(rig.sim.timer.IsRunning(firstTimer));
-  EXPECT_EQ(Shown(), 129u);
+  EXPECT_EQ(Shown(), kPausedPicture);
   EXPECT_EQ(Count(sim::EffectKind::TimerStart), 0u) << "the single clicks did nothing";
 
   rig.view().engine.settings.Speed = 70;
   rig.DoubleClick();
   EXPECT_EQ(rig.view().timerRunning.load(), 1);
-  EXPECT_EQ(Shown(), 128u);
+  EXPECT_EQ(Shown(), kActivePicture);
   const auto starts = rig.sim.log.Of(sim::EffectKind::TimerStart);
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0].timer.resolutionMs, 70);
@@ -64,7 +67,7 @@ TEST_F(NotifyIconUse, APadFailureBlocksTheDoubleClick) {
   rig.DoubleClick();
   EXPECT_EQ(Count(sim::EffectKind::TimerStart), 0u);
   EXPECT_EQ(rig.view().timerRunning.load(), 0);
-  EXPECT_EQ(Shown(), 129u);
+  EXPECT_EQ(Shown(), kPausedPicture);
 }
 
 TEST_F(NotifyIconUse, TheOpenSetupSheetBlocksTheDoubleClick) {
@@ -72,7 +75,7 @@ TEST_F(NotifyIconUse, TheOpenSetupSheetBlocksTheDoubleClick) {
   rig.DoubleClick();
   EXPECT_EQ(Count(sim::EffectKind::TimerKill), 0u);
   EXPECT_EQ(rig.view().timerRunning.load(), 1);
-  EXPECT_EQ(Shown(), 128u);
+  EXPECT_EQ(Shown(), kActivePicture);
 }
 
 TEST_F(NotifyIconUse, PauseInHoldModeEndsTheLatchAndResumeShowsActive) {
@@ -81,7 +84,7 @@ TEST_F(NotifyIconUse, PauseInHoldModeEndsTheLatchAndResumeShowsActive) {
   rig.host.Advance(20);
   rig.sim.joystick.Release(0);
   rig.host.Advance(20);
-  ASSERT_EQ(Shown(), 138u) << "the button is latched";
+  ASSERT_EQ(Shown(), kHoldingPicture) << "the button is latched";
   ASSERT_EQ(rig.view().engine.buttons.HoldCount, 1);
   rig.sim.log.Clear();
 
@@ -91,7 +94,7 @@ TEST_F(NotifyIconUse, PauseInHoldModeEndsTheLatchAndResumeShowsActive) {
   const auto mouse = rig.sim.log.Of(sim::EffectKind::Mouse);
   ASSERT_FALSE(mouse.empty());
   EXPECT_EQ(mouse.back().mouse.flags & kMouseLeftUp, kMouseLeftUp) << "the latched button went up";
-  EXPECT_EQ(Shown(), 129u);
+  EXPECT_EQ(Shown(), kPausedPicture);
   // The release came after the timer was stopped.
   const auto& all = rig.sim.log.All();
   std::size_t kill = all.size(), up = all.size();
@@ -102,7 +105,7 @@ TEST_F(NotifyIconUse, PauseInHoldModeEndsTheLatchAndResumeShowsActive) {
   EXPECT_LT(kill, up);
 
   rig.DoubleClick();
-  EXPECT_EQ(Shown(), 128u);
+  EXPECT_EQ(Shown(), kActivePicture);
 }
 
 TEST_F(NotifyIconUse, ResumeWithoutATimerStaysPaused) {
@@ -110,12 +113,12 @@ TEST_F(NotifyIconUse, ResumeWithoutATimerStaysPaused) {
   rig.sim.timer.failNextStart = true;
   rig.DoubleClick();
   EXPECT_EQ(rig.view().timerRunning.load(), 0);
-  EXPECT_EQ(Shown(), 129u);
+  EXPECT_EQ(Shown(), kPausedPicture);
   EXPECT_EQ(rig.sim.log.Count(sim::EffectKind::MessageBox), 0u);
   // The next double click tries again.
   rig.DoubleClick();
   EXPECT_EQ(rig.view().timerRunning.load(), 1);
-  EXPECT_EQ(Shown(), 128u);
+  EXPECT_EQ(Shown(), kActivePicture);
 }
 
 TEST_F(NotifyIconUse, ANewTaskBarGetsTheIconBackWithItsCurrentPicture) {
@@ -128,7 +131,7 @@ TEST_F(NotifyIconUse, ANewTaskBarGetsTheIconBackWithItsCurrentPicture) {
   Ignore(rig.sim.windows.PostMessage(rig.frameWindow(), taskbarCreated, 0, 0));
   rig.host.Pump();
   EXPECT_TRUE(rig.sim.shell.iconPresent);
-  EXPECT_EQ(Shown(), 129u);
+  EXPECT_EQ(Shown(), kPausedPicture);
   EXPECT_EQ(rig.sim.shell.LiveIcons(), 1);
 }
 
@@ -160,12 +163,12 @@ TEST(NotifyIconThreads, ChangesFromTwoThreadsNeverInterleave) {
   sim::Log log;
   sim::SimShell shell(log);
   NotifyIcon icon(shell);
-  icon.AddNotifyIcon(0x1234, 128);
+  icon.AddNotifyIcon(0x1234, kActivePicture);
   auto flip = [&icon](std::uint32_t a, std::uint32_t b) {
     for (int i = 0; i < 2000; ++i) icon.SetNotifyIcon(i % 2 ? a : b);
   };
-  std::thread tick(flip, 138u, 128u);
-  flip(129u, 128u);
+  std::thread tick(flip, kHoldingPicture, kActivePicture);
+  flip(kPausedPicture, kActivePicture);
   tick.join();
   // One picture alive, and the one the shell shows is the one recorded.
   EXPECT_EQ(shell.LiveIcons(), 1);
@@ -178,10 +181,10 @@ TEST(NotifyIconThreads, NoChangeReachesTheShellBeforeTheAddOrAfterTheRemoval) {
   sim::Log log;
   sim::SimShell shell(log);
   NotifyIcon icon(shell);
-  icon.SetNotifyIcon(129);
-  icon.AddNotifyIcon(0x1234, 128);
+  icon.SetNotifyIcon(kPausedPicture);
+  icon.AddNotifyIcon(0x1234, kActivePicture);
   icon.RemoveNotifyIcon();
-  icon.SetNotifyIcon(138);
+  icon.SetNotifyIcon(kHoldingPicture);
   icon.AddAgain();
   EXPECT_EQ(log.Count(sim::EffectKind::NotifyIcon), 2u);
   EXPECT_FALSE(shell.iconPresent);

@@ -3,6 +3,7 @@
 // the program file in C:\Tools, and the user's hand on the icon.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "framework/sim/sim_window_host.h"
@@ -17,12 +18,17 @@ inline constexpr WindowHandle kProgman = 0x3000;
 inline constexpr WindowHandle kDefView = 0x3004;
 inline constexpr WindowHandle kListView = 0x3008;
 
+// The icon's pictures as the simulated shell reports what it shows.
+inline constexpr std::uint32_t kActivePicture = ICON_ACTIVE;
+inline constexpr std::uint32_t kPausedPicture = ICON_PAUSED;
+inline constexpr std::uint32_t kHoldingPicture = ICON_HOLDING;
+
 struct ShellRig {
   ShellRig() : sim() { Prepare(); }
   explicit ShellRig(sim::MutexTable& mutexes) : sim(mutexes) { Prepare(); }
 
   void Prepare() {
-    host.RegisterMenu(128, kPopUpMenu, sizeof kPopUpMenu / sizeof kPopUpMenu[0]);
+    host.RegisterMenu(IDR_POPUP_MENU, kPopUpMenu, sizeof kPopUpMenu / sizeof kPopUpMenu[0]);
     sim.windows.AddTopLevel("Progman", kProgman);
     sim.windows.SetFirstChild(kProgman, kDefView);
     sim.windows.SetFirstChild(kDefView, kListView);

@@ -36,17 +36,17 @@ TEST(ShellStartup, BecomesResidentWithTheIconAndAHiddenFrame) {
   EXPECT_EQ(rig.app->m_pMainWnd, rig.app->frame());
   EXPECT_EQ(rig.host.ParentOf(rig.viewWindow()), rig.frameWindow());
 
-  // The icon: added once, picture 128, the first record form.
+  // The icon: added once, with the running picture, in the first record form.
   const auto icons = rig.sim.log.Of(sim::EffectKind::NotifyIcon);
   ASSERT_EQ(icons.size(), 1u);
   EXPECT_EQ(icons[0].icon.op, NotifyOp::Add);
-  EXPECT_EQ(icons[0].icon.iconResource, 128);
+  EXPECT_EQ(icons[0].icon.iconResource, ICON_ACTIVE);
   const NotifyIconRecord& record = rig.sim.shell.lastRecord;
   EXPECT_EQ(record.size, 88u);
   EXPECT_EQ(record.window, rig.viewWindow());
-  EXPECT_EQ(record.id, 1u);
+  EXPECT_EQ(record.id, kNotifyIconId);
   EXPECT_EQ(record.flags, kNifMessage | kNifIcon | kNifTip);
-  EXPECT_EQ(record.callbackMessage, 0x040Au);
+  EXPECT_EQ(record.callbackMessage, kWmNotifyIcon);
   EXPECT_STREQ(record.tip, "Quorvantix");
 
   CQuorvantixView& view = rig.view();
@@ -165,7 +165,7 @@ TEST(ShellStartup, WithoutAPadTheFirstTickLeavesTheProgramPausedAndResident) {
   rig.host.Advance(30);
   EXPECT_EQ(rig.view().timerRunning.load(), 0);
   EXPECT_EQ(rig.view().padError.load(), 1);
-  EXPECT_EQ(rig.sim.shell.shownIconResource, 129u);
+  EXPECT_EQ(rig.sim.shell.shownIconResource, test::kPausedPicture);
   EXPECT_TRUE(rig.sim.shell.iconPresent);
   EXPECT_EQ(rig.sim.timer.LiveCount(), 0);
 }
