@@ -2,6 +2,7 @@
 // tracking the menu (including a favourites command that arrives meanwhile).
 #include <gtest/gtest.h>
 
+#include "framework/messages.h"
 #include "tests/shell/favorites_fixture.h"
 
 namespace qv::testing {
@@ -32,7 +33,7 @@ TEST_F(FavoritesDispatchTest, ACommandOpensTheFullPathThroughTheShell) {
 }
 
 TEST_F(FavoritesDispatchTest, UpdateQueriesAreTakenWithoutOpening) {
-  EXPECT_TRUE(favorites.DispatchFavoriteCommand(FAVORITE_ID_BASE + 0, 0xFFFFFFFFu, false, kFrame));
+  EXPECT_TRUE(favorites.DispatchFavoriteCommand(FAVORITE_ID_BASE + 0, CN_UPDATE_COMMAND_UI, false, kFrame));
   EXPECT_TRUE(favorites.DispatchFavoriteCommand(FAVORITE_ID_BASE + 0, 1, false, kFrame));
   EXPECT_EQ(sim.log.Count(sim::EffectKind::ShellOpen), 0u);
 }

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/pad_settings.h"
 #include "tests/wine/check.h"
 #include "tests/wine/e2e/e2e_support.h"
 
@@ -21,11 +22,11 @@ const RECT kProbeArea{100, 100, 700, 600};
 bool WriteButtonSettings(const std::string& marker) {
   ClearSettings();
   return SetSetting("Buttons", "Delay", 100u) &&
-         SetSetting("Buttons", "Button04", 0x00004u) &&  // middle
-         SetSetting("Buttons", "Button07", 0x22000u) &&  // CTRL + key
+         SetSetting("Buttons", "Button04", qv::BA_MIDDLE) &&
+         SetSetting("Buttons", "Button07", qv::BA_KEY | qv::BX_CTRL) &&
          SetSetting("Char", "Key07", 0x43u) && SetSetting("Code", "Key07", 0x2Eu) &&
-         SetSetting("Buttons", "Button08", 0x00100u) &&  // scroll with the stick
-         SetSetting("Buttons", "Button09", 0x01000u) &&  // start a program
+         SetSetting("Buttons", "Button08", qv::BA_SCROLL_STICK) &&
+         SetSetting("Buttons", "Button09", qv::BA_LAUNCH) &&
          SetSetting("AP", "Button09", marker);
 }
 

@@ -86,9 +86,12 @@ std::wstring ViewerText(HWND text) {
   return copied;
 }
 
+// From the first hiragana to the last of the unified ideographs.
 int JapaneseCharacters(const std::wstring& text) {
+  constexpr wchar_t kFirstKana = 0x3040;
+  constexpr wchar_t kLastIdeograph = 0x9FFF;
   int count = 0;
-  for (wchar_t c : text) count += (c >= 0x3040 && c <= 0x9FFF) ? 1 : 0;
+  for (wchar_t c : text) count += (c >= kFirstKana && c <= kLastIdeograph) ? 1 : 0;
   return count;
 }
 

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/pad_settings.h"
+#include "shell/resource_ids.h"
 #include "tests/wine/check.h"
 #include "tests/wine/e2e/e2e_support.h"
 #include "tests/wine/e2e/task_bar.h"
@@ -20,8 +22,11 @@ namespace {
 using namespace qv::e2e;
 
 enum Picture { kActive, kPaused, kHolding, kPictures };
-constexpr WORD kPictureIds[kPictures] = {128, 129, 138};
+constexpr WORD kPictureIds[kPictures] = {ICON_ACTIVE, ICON_PAUSED, ICON_HOLDING};
 constexpr const char* kPictureNames[kPictures] = {"ICON_ACTIVE", "ICON_PAUSED", "ICON_HOLDING"};
+
+// The side of the icon's pictures in the notification area, in pixels.
+constexpr int kIconSide = 16;
 
 // The three pictures as the program holds them, 16 x 16.
 struct Pictures {
@@ -33,8 +38,8 @@ struct Pictures {
     if (!module) return false;
     bool all = true;
     for (int i = 0; i < kPictures; ++i) {
-      icons[i].reset(static_cast<HICON>(
-          ::LoadImageW(module.get(), MAKEINTRESOURCEW(kPictureIds[i]), IMAGE_ICON, 16, 16, 0)));
+      icons[i].reset(static_cast<HICON>(::LoadImageW(module.get(), MAKEINTRESOURCEW(kPictureIds[i]),
+                                                     IMAGE_ICON, kIconSide, kIconSide, 0)));
       all = all && icons[i].valid();
     }
     return all;
@@ -44,7 +49,9 @@ struct Pictures {
 // How many pixels of `now` around the icon's box differ from the empty
 // task bar with `icon` drawn into it, at the best of the nearby positions.
 int Mismatch(const ScreenPicture& empty, const ScreenPicture& now, const RECT& box, HICON icon) {
-  const RECT area{box.left - 4, box.top - 4, box.right + 4, box.bottom + 4};
+  // How far around the box the icon is looked for.
+  constexpr int kSlack = 4;
+  const RECT area{box.left - kSlack, box.top - kSlack, box.right + kSlack, box.bottom + kSlack};
   const int w = area.right - area.left;
   const int h = area.bottom - area.top;
   BITMAPINFO info{};
@@ -63,9 +70,11 @@ int Mismatch(const ScreenPicture& empty, const ScreenPicture& now, const RECT& b
   auto inside = [&](int x, int y) {
     return x >= now.area.left && y >= now.area.top && x < now.area.right && y < now.area.bottom;
   };
+  // The colour in the low three bytes; the top byte of a pixel means nothing.
+  constexpr std::uint32_t kColourBits = 0xFFFFFFu;
   int best = w * h;
-  for (int oy = area.top; oy + 16 <= area.bottom; ++oy) {
-    for (int ox = area.left; ox + 16 <= area.right; ++ox) {
+  for (int oy = area.top; oy + kIconSide <= area.bottom; ++oy) {
+    for (int ox = area.left; ox + kIconSide <= area.right; ++ox) {
       for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
           const int sx = area.left + x;
@@ -74,7 +83,7 @@ int Mismatch(const ScreenPicture& empty, const ScreenPicture& now, const RECT& b
               inside(sx, sy) ? empty.At(sx - empty.area.left, sy - empty.area.top) : 0;
         }
       }
-      ::DrawIconEx(dc.get(), ox - area.left, oy - area.top, icon, 16, 16, 0, nullptr, DI_NORMAL);
+      ::DrawIconEx(dc.get(), ox - area.left, oy - area.top, icon, kIconSide, kIconSide, 0, nullptr, DI_NORMAL);
       ::GdiFlush();
       int differ = 0;
       for (int y = 0; y < h; ++y) {
@@ -82,7 +91,8 @@ int Mismatch(const ScreenPicture& empty, const ScreenPicture& now, const RECT& b
           const int sx = area.left + x;
           const int sy = area.top + y;
           if (!inside(sx, sy)) continue;
-          if ((pixels[y * w + x] & 0xFFFFFFu) != now.At(sx - now.area.left, sy - now.area.top)) ++differ;
+          if ((pixels[y * w + x] & kColourBits) != now.At(sx - now.area.left, sy - now.area.top))
+            ++differ;
         }
       }
       if (differ < best) best = differ;
@@ -161,7 +171,7 @@ TEST_CASE(the_icon_shows_the_polling_state_and_opens_the_menu_and_the_about_box)
 
   // Button 1 latches in hold mode; its key is one no window minds.
   ClearSettings();
-  CHECK(SetSetting("Buttons", "Button01", 0x102000u));
+  CHECK(SetSetting("Buttons", "Button01", qv::BA_KEY | qv::BX_HOLD));
   CHECK(SetSetting("Char", "Key01", 0x7Cu));  // F13
   Resident program;
   if (!CHECK(program.Start("caps port=0 buttons=12 z=0 pov=0\n"

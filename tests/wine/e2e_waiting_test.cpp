@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/pad_settings.h"
 #include "tests/wine/check.h"
 #include "tests/wine/e2e/e2e_support.h"
 
@@ -81,7 +82,7 @@ TEST_CASE(a_hung_window_under_the_pointer_does_not_freeze_pause_the_menu_or_exit
 
 TEST_CASE(the_launch_failure_box_holds_the_tick_while_the_program_answers) {
   ClearSettings();
-  CHECK(SetSetting("Buttons", "Button01", 0x1000u));  // start a program, on release
+  CHECK(SetSetting("Buttons", "Button01", qv::BA_LAUNCH));  // starts on release
   CHECK(SetSetting("AP", "Button01", std::string("Z:\\no\\such\\folder\\program.exe")));
   Resident program;
   if (!CHECK(program.Start("caps port=0 buttons=12 z=0 pov=0\n"

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/messages.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_platform.h"
 #include "shell/favorites_menu.h"
@@ -258,7 +259,7 @@ TEST_CASE(TheFolderTreeBecomesARealMenuAndAnItemOpensItsFile) {
   }
   // A probe or a menu-update query opens nothing.
   CHECK(!favorites.DispatchFavoriteCommand(id, 0, true, 0));
-  CHECK(favorites.DispatchFavoriteCommand(id, 0xFFFFFFFFu, false, 0));
+  CHECK(favorites.DispatchFavoriteCommand(id, qv::CN_UPDATE_COMMAND_UI, false, 0));
   CHECK_EQ(shell.opened.size(), 1u);
 
   // A rebuild replaces the menu; the old one is gone.

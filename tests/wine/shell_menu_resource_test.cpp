@@ -14,6 +14,13 @@ namespace {
 
 using qv::ModuleOwner;
 
+// Resource types by number: the RT_ names give the W forms only under UNICODE.
+const LPCWSTR kBitmapType = MAKEINTRESOURCEW(2);       // RT_BITMAP
+const LPCWSTR kDialogType = MAKEINTRESOURCEW(5);       // RT_DIALOG
+const LPCWSTR kIconGroupType = MAKEINTRESOURCEW(14);   // RT_GROUP_ICON
+const LPCWSTR kVersionType = MAKEINTRESOURCEW(16);     // RT_VERSION
+const LPCWSTR kManifestType = MAKEINTRESOURCEW(24);    // RT_MANIFEST
+
 ModuleOwner OpenProgram() {
   const std::wstring path = qvtest::ResidentProgramPath();
   return ModuleOwner(::LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
@@ -62,12 +69,12 @@ TEST_CASE(AboutDialogTitleAndStringsAreThere) {
   ModuleOwner program = OpenProgram();
   CHECK(program.valid());
   if (!program) return;
-  CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(100), MAKEINTRESOURCEW(5)) != nullptr);
+  CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(100), kDialogType) != nullptr);
   wchar_t title[64] = {};
   CHECK_EQ(::LoadStringW(program.get(), 57344, title, 64), 10);
   CHECK(std::wstring(title) == L"Quorvantix");
-  CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16)) != nullptr);
-  CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) != nullptr);
+  CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(1), kVersionType) != nullptr);
+  CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(1), kManifestType) != nullptr);
 }
 
 // System-aware of the screen's resolution, so that a scaled screen gets the
@@ -76,8 +83,8 @@ TEST_CASE(ManifestDeclaresDpiAwarenessAndTheSystemPageIsThere) {
   ModuleOwner program = OpenProgram();
   CHECK(program.valid());
   if (!program) return;
-  CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(104), MAKEINTRESOURCEW(5)) != nullptr);
-  const HRSRC found = ::FindResourceW(program.get(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(104), kDialogType) != nullptr);
+  const HRSRC found = ::FindResourceW(program.get(), MAKEINTRESOURCEW(1), kManifestType);
   CHECK(found != nullptr);
   if (!found) return;
   const char* data = static_cast<const char*>(::LockResource(::LoadResource(program.get(), found)));
@@ -91,18 +98,18 @@ TEST_CASE(PicturesAreThere) {
   CHECK(program.valid());
   if (!program) return;
   for (WORD icon : {128, 129, 138}) {
-    if (!CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(icon), MAKEINTRESOURCEW(14)) !=
+    if (!CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(icon), kIconGroupType) !=
                nullptr))
       std::printf("  icon %u\n", icon);
   }
-  CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(105), MAKEINTRESOURCEW(2)) != nullptr);
+  CHECK(::FindResourceW(program.get(), MAKEINTRESOURCEW(105), kBitmapType) != nullptr);
 }
 
 TEST_CASE(VersionRecordSaysOnePointSeven) {
   ModuleOwner program = OpenProgram();
   CHECK(program.valid());
   if (!program) return;
-  const HRSRC found = ::FindResourceW(program.get(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16));
+  const HRSRC found = ::FindResourceW(program.get(), MAKEINTRESOURCEW(1), kVersionType);
   CHECK(found != nullptr);
   if (!found) return;
   const void* data = ::LockResource(::LoadResource(program.get(), found));
@@ -113,9 +120,11 @@ TEST_CASE(VersionRecordSaysOnePointSeven) {
   const auto* bytes = static_cast<const unsigned char*>(data);
   const std::size_t fixedAt = (6 + sizeof(L"VS_VERSION_INFO") + 3) & ~std::size_t{3};
   const auto* fixed = reinterpret_cast<const VS_FIXEDFILEINFO*>(bytes + fixedAt);
-  CHECK_EQ(fixed->dwSignature, 0xFEEF04BDu);
-  CHECK_EQ(fixed->dwFileVersionMS, 0x00010007u);
-  CHECK_EQ(fixed->dwProductVersionMS, 0x00010007u);
+  CHECK_EQ(fixed->dwSignature, static_cast<DWORD>(VS_FFI_SIGNATURE));
+  // The major version in the high word, the minor in the low.
+  constexpr DWORD kOnePointSeven = (1u << 16) | 7u;
+  CHECK_EQ(fixed->dwFileVersionMS, kOnePointSeven);
+  CHECK_EQ(fixed->dwProductVersionMS, kOnePointSeven);
 }
 
 }  // namespace

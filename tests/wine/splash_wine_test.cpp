@@ -105,7 +105,7 @@ void SaveScreenshot(const char* name) {
   ::DeleteDC(memory);
   ::ReleaseDC(nullptr, screen);
   BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
+  file.bfType = 0x4D42;  // "BM"
   file.bfOffBits = sizeof file + sizeof info;
   file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
   const std::string path = std::string(folder) + "\\" + name;

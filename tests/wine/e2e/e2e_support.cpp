@@ -445,8 +445,10 @@ ScreenPicture CaptureScreen(const RECT& area) {
   ::BitBlt(memory.get(), 0, 0, picture.width, picture.height, screen.get(), area.left, area.top,
            SRCCOPY);
   ::GdiFlush();
+  // The colour in the low three bytes; the top byte of a pixel means nothing.
+  constexpr std::uint32_t kColourBits = 0xFFFFFFu;
   const auto* source = static_cast<const std::uint32_t*>(bits);
-  for (std::size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = source[i] & 0xFFFFFFu;
+  for (std::size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = source[i] & kColourBits;
   ::SelectObject(memory.get(), previous);
   return picture;
 }

@@ -43,9 +43,11 @@ void LogPoint(const char* what, HWND window, LPARAM lParam) {
 }
 
 void LogKey(const char* what, WPARAM wParam, LPARAM lParam) {
+  // A key message's lParam says in this bit whether the key is an extended one.
+  constexpr int kExtendedKeyBit = 24;
   char line[80];
   std::snprintf(line, sizeof line, "%s %u %u\n", what, static_cast<unsigned>(wParam),
-                static_cast<unsigned>((lParam >> 24) & 1));
+                static_cast<unsigned>((lParam >> kExtendedKeyBit) & 1));
   Log(line);
 }
 

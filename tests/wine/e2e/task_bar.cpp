@@ -90,6 +90,7 @@ bool TaskBar::WaitForNewIcon(RECT& icon) const {
 POINT Centre(const RECT& box) { return POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2}; }
 
 HWND VisibleMenu() {
+  // "#32768" is the system's class of pop-up menu windows.
   HWND menu = FindTopLevel(0, L"#32768", nullptr);
   return menu && ::IsWindowVisible(menu) ? menu : nullptr;
 }
