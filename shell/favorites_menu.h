@@ -60,8 +60,8 @@ class FavoritesMenu {
   // read every item back from the system.
   using MenuTexts = std::vector<std::string>;
 
-  // Walks `folder` into `menu`. Returns the number
-  // of entries placed, or -1 when the folder could not be searched.
+  // Walks `folder` into `menu`. Returns the number of entries placed, or -1
+  // when the folder could not be searched.
   int WalkFolder(MenuHandle menu, const char* folder);
   void AddFavoritesFolder(MenuHandle parentMenu, MenuTexts& parentTexts, const char* parentPath,
                           const char* name, int folderCountInParent);

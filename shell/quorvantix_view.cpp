@@ -69,9 +69,9 @@ void CQuorvantixView::StartView() {
 
   favorites.ReadFavoritesFolder();
 
-  // Polling starts last: the first ticks then find the icon, the view state and
-  // both platform facts in place, and a tick that stops itself at once (no
-  // pad) is not overwritten by the state set above.
+  // Polling starts last: the first ticks then find the icon, the view state
+  // and both platform facts in place, and a tick that stops itself at once
+  // (no pad) is not overwritten by the state set above.
   if (engine.StartPolling() == 0) {
     timerRunning.store(0);
     platform().dialogs.MessageBox(MainWindow(), kTimerFailureText, kAppTitle,
