@@ -11,9 +11,6 @@
 namespace qv {
 namespace {
 
-// The simulated pad's axes run from 0 to 65535 and rest in the middle.
-constexpr std::uint32_t kAxisMax = 65535;
-constexpr std::uint32_t kAxisCentre = 32767;
 // The polling timer's period.
 constexpr std::uint32_t kTickMs = 10;
 
@@ -62,7 +59,7 @@ BENCHMARK(BM_PollTickAtRest);
 void BM_PollTickStickPushed(benchmark::State& state) {
   Bench b;
   b.Start();
-  b.sim.joystick.SetStick(0, kAxisMax);
+  b.sim.joystick.SetStick(0, sim::SimJoystick::kAxisMax);
   for (auto _ : state) b.Tick();
   state.counters["stops"] = b.host.stops;
 }
@@ -83,7 +80,7 @@ void BM_PollTickEverySlotPressed(benchmark::State& state) {
   b.engine.settings.Delay = 0;  // wheel buttons turn on every tick
   b.Start();
   b.sim.joystick.SetButtons(0xFFFFFFFFu);
-  b.sim.joystick.SetStick(kAxisMax, kAxisCentre);
+  b.sim.joystick.SetStick(sim::SimJoystick::kAxisMax, sim::SimJoystick::kAxisCentre);
   for (auto _ : state) b.Tick();
   state.counters["stops"] = b.host.stops;
 }

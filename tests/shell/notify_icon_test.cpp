@@ -14,9 +14,6 @@
 namespace qv {
 namespace {
 
-using test::kActivePicture;
-using test::kHoldingPicture;
-using test::kPausedPicture;
 using test::ShellRig;
 
 class NotifyIconUse : public ::testing::Test {
@@ -36,13 +33,13 @@ TEST_F(NotifyIconUse, DoubleClickPausesAndTheNextResumesWithTheSpeedOfThatMoment
   rig.DoubleClick();
   EXPECT_EQ(rig.view().timerRunning.load(), 0);
   EXPECT_FALSE(rig.sim.timer.IsRunning(firstTimer));
-  EXPECT_EQ(Shown(), kPausedPicture);
+  EXPECT_EQ(Shown(), sim::SimShell::kPausedIcon);
   EXPECT_EQ(Count(sim::EffectKind::TimerStart), 0u) << "the single clicks did nothing";
 
   rig.view().engine.settings.Speed = 70;
   rig.DoubleClick();
   EXPECT_EQ(rig.view().timerRunning.load(), 1);
-  EXPECT_EQ(Shown(), kActivePicture);
+  EXPECT_EQ(Shown(), sim::SimShell::kActiveIcon);
   const auto starts = rig.sim.log.Of(sim::EffectKind::TimerStart);
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0].timer.resolutionMs, 70);
@@ -67,7 +64,7 @@ TEST_F(NotifyIconUse, APadFailureBlocksTheDoubleClick) {
   rig.DoubleClick();
   EXPECT_EQ(Count(sim::EffectKind::TimerStart), 0u);
   EXPECT_EQ(rig.view().timerRunning.load(), 0);
-  EXPECT_EQ(Shown(), kPausedPicture);
+  EXPECT_EQ(Shown(), sim::SimShell::kPausedIcon);
 }
 
 TEST_F(NotifyIconUse, TheOpenSetupSheetBlocksTheDoubleClick) {
@@ -75,7 +72,7 @@ TEST_F(NotifyIconUse, TheOpenSetupSheetBlocksTheDoubleClick) {
   rig.DoubleClick();
   EXPECT_EQ(Count(sim::EffectKind::TimerKill), 0u);
   EXPECT_EQ(rig.view().timerRunning.load(), 1);
-  EXPECT_EQ(Shown(), kActivePicture);
+  EXPECT_EQ(Shown(), sim::SimShell::kActiveIcon);
 }
 
 TEST_F(NotifyIconUse, PauseInHoldModeEndsTheLatchAndResumeShowsActive) {
@@ -84,7 +81,7 @@ TEST_F(NotifyIconUse, PauseInHoldModeEndsTheLatchAndResumeShowsActive) {
   rig.host.Advance(20);
   rig.sim.joystick.Release(0);
   rig.host.Advance(20);
-  ASSERT_EQ(Shown(), kHoldingPicture) << "the button is latched";
+  ASSERT_EQ(Shown(), sim::SimShell::kHoldingIcon) << "the button is latched";
   ASSERT_EQ(rig.view().engine.buttons.HoldCount, 1);
   rig.sim.log.Clear();
 
@@ -94,7 +91,7 @@ TEST_F(NotifyIconUse, PauseInHoldModeEndsTheLatchAndResumeShowsActive) {
   const auto mouse = rig.sim.log.Of(sim::EffectKind::Mouse);
   ASSERT_FALSE(mouse.empty());
   EXPECT_EQ(mouse.back().mouse.flags & kMouseLeftUp, kMouseLeftUp) << "the latched button went up";
-  EXPECT_EQ(Shown(), kPausedPicture);
+  EXPECT_EQ(Shown(), sim::SimShell::kPausedIcon);
   // The release came after the timer was stopped.
   const auto& all = rig.sim.log.All();
   std::size_t kill = all.size(), up = all.size();
@@ -105,7 +102,7 @@ TEST_F(NotifyIconUse, PauseInHoldModeEndsTheLatchAndResumeShowsActive) {
   EXPECT_LT(kill, up);
 
   rig.DoubleClick();
-  EXPECT_EQ(Shown(), kActivePicture);
+  EXPECT_EQ(Shown(), sim::SimShell::kActiveIcon);
 }
 
 TEST_F(NotifyIconUse, ResumeWithoutATimerStaysPaused) {
@@ -113,12 +110,12 @@ TEST_F(NotifyIconUse, ResumeWithoutATimerStaysPaused) {
   rig.sim.timer.failNextStart = true;
   rig.DoubleClick();
   EXPECT_EQ(rig.view().timerRunning.load(), 0);
-  EXPECT_EQ(Shown(), kPausedPicture);
+  EXPECT_EQ(Shown(), sim::SimShell::kPausedIcon);
   EXPECT_EQ(rig.sim.log.Count(sim::EffectKind::MessageBox), 0u);
   // The next double click tries again.
   rig.DoubleClick();
   EXPECT_EQ(rig.view().timerRunning.load(), 1);
-  EXPECT_EQ(Shown(), kActivePicture);
+  EXPECT_EQ(Shown(), sim::SimShell::kActiveIcon);
 }
 
 TEST_F(NotifyIconUse, ANewTaskBarGetsTheIconBackWithItsCurrentPicture) {
@@ -131,7 +128,7 @@ TEST_F(NotifyIconUse, ANewTaskBarGetsTheIconBackWithItsCurrentPicture) {
   Ignore(rig.sim.windows.PostMessage(rig.frameWindow(), taskbarCreated, 0, 0));
   rig.host.Pump();
   EXPECT_TRUE(rig.sim.shell.iconPresent);
-  EXPECT_EQ(Shown(), kPausedPicture);
+  EXPECT_EQ(Shown(), sim::SimShell::kPausedIcon);
   EXPECT_EQ(rig.sim.shell.LiveIcons(), 1);
 }
 
@@ -163,12 +160,12 @@ TEST(NotifyIconThreads, ChangesFromTwoThreadsNeverInterleave) {
   sim::Log log;
   sim::SimShell shell(log);
   NotifyIcon icon(shell);
-  icon.AddNotifyIcon(0x1234, kActivePicture);
+  icon.AddNotifyIcon(0x1234, sim::SimShell::kActiveIcon);
   auto flip = [&icon](std::uint32_t a, std::uint32_t b) {
     for (int i = 0; i < 2000; ++i) icon.SetNotifyIcon(i % 2 ? a : b);
   };
-  std::thread tick(flip, kHoldingPicture, kActivePicture);
-  flip(kPausedPicture, kActivePicture);
+  std::thread tick(flip, sim::SimShell::kHoldingIcon, sim::SimShell::kActiveIcon);
+  flip(sim::SimShell::kPausedIcon, sim::SimShell::kActiveIcon);
   tick.join();
   // One picture alive, and the one the shell shows is the one recorded.
   EXPECT_EQ(shell.LiveIcons(), 1);
@@ -181,10 +178,10 @@ TEST(NotifyIconThreads, NoChangeReachesTheShellBeforeTheAddOrAfterTheRemoval) {
   sim::Log log;
   sim::SimShell shell(log);
   NotifyIcon icon(shell);
-  icon.SetNotifyIcon(kPausedPicture);
-  icon.AddNotifyIcon(0x1234, kActivePicture);
+  icon.SetNotifyIcon(sim::SimShell::kPausedIcon);
+  icon.AddNotifyIcon(0x1234, sim::SimShell::kActiveIcon);
   icon.RemoveNotifyIcon();
-  icon.SetNotifyIcon(kHoldingPicture);
+  icon.SetNotifyIcon(sim::SimShell::kHoldingIcon);
   icon.AddAgain();
   EXPECT_EQ(log.Count(sim::EffectKind::NotifyIcon), 2u);
   EXPECT_FALSE(shell.iconPresent);

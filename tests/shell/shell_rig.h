@@ -3,7 +3,6 @@
 // the program file in C:\Tools, and the user's hand on the icon.
 #pragma once
 
-#include <cstdint>
 #include <memory>
 
 #include "framework/sim/sim_window_host.h"
@@ -17,11 +16,6 @@ namespace qv::test {
 inline constexpr WindowHandle kProgman = 0x3000;
 inline constexpr WindowHandle kDefView = 0x3004;
 inline constexpr WindowHandle kListView = 0x3008;
-
-// The icon's pictures as the simulated shell reports what it shows.
-inline constexpr std::uint32_t kActivePicture = ICON_ACTIVE;
-inline constexpr std::uint32_t kPausedPicture = ICON_PAUSED;
-inline constexpr std::uint32_t kHoldingPicture = ICON_HOLDING;
 
 struct ShellRig {
   ShellRig() : sim() { Prepare(); }

@@ -165,7 +165,7 @@ TEST(ShellStartup, WithoutAPadTheFirstTickLeavesTheProgramPausedAndResident) {
   rig.host.Advance(30);
   EXPECT_EQ(rig.view().timerRunning.load(), 0);
   EXPECT_EQ(rig.view().padError.load(), 1);
-  EXPECT_EQ(rig.sim.shell.shownIconResource, test::kPausedPicture);
+  EXPECT_EQ(rig.sim.shell.shownIconResource, sim::SimShell::kPausedIcon);
   EXPECT_TRUE(rig.sim.shell.iconPresent);
   EXPECT_EQ(rig.sim.timer.LiveCount(), 0);
 }

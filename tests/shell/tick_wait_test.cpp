@@ -91,7 +91,7 @@ TEST_F(TickHeldByTheBoxThreads, APauseKeepsTheIconAndItsMenuAnsweringUntilTheBox
   EXPECT_TRUE(menuOpened);
   EXPECT_GE(turns, 3);
   EXPECT_EQ(rig.view().timerRunning.load(), 0);
-  EXPECT_EQ(rig.sim.shell.shownIconResource, test::kPausedPicture);
+  EXPECT_EQ(rig.sim.shell.shownIconResource, sim::SimShell::kPausedIcon);
   EXPECT_EQ(rig.sim.log.Count(sim::EffectKind::TimerStart), 0u) << "the second double click resumed";
   EXPECT_EQ(rig.sim.timer.LiveCount(), 0);
 }
