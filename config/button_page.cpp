@@ -39,7 +39,6 @@ constexpr ExtensionMember kExtensionMembers[] = {
 };
 static_assert(sizeof kExtensionMembers / sizeof kExtensionMembers[0] == kExtensionBoxCount);
 
-
 }  // namespace
 
 // A sound's field and the buttons that its switch enables with it.

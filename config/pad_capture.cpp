@@ -1,12 +1,19 @@
 // Starting and stopping the slot poll, and the poll itself.
 #include "config/pad_capture.h"
 
+#include <algorithm>
+
 #include "platform/types.h"
 
 namespace qv {
 namespace {
 
 constexpr std::uint32_t kCapturePeriodMs = 100;
+
+// The step slider's steps, and the throttle's 16-bit range cut into as
+// many equal parts: its top four bits.
+constexpr std::uint32_t kThrottleSteps = 16;
+constexpr int kThrottleStepShift = 12;
 
 // 0-based number of the lowest set bit; the mask is not 0.
 int LowestButton(std::uint32_t mask) {
@@ -76,8 +83,8 @@ void PadCapture::FollowThrottle(const JoyInfoEx& sample) {
   if (state.throttleFollows.load() == 0) return;
   // The throttle's 0..65535 as the steps 1..16; a pad reporting beyond
   // 16 bits rests at the top step, as the slider would hold it.
-  const std::uint32_t high = sample.dwZpos >> 12;
-  const std::int32_t step = static_cast<std::int32_t>(high < 15 ? high : 15) + 1;
+  const std::uint32_t part = std::min(sample.dwZpos >> kThrottleStepShift, kThrottleSteps - 1);
+  const std::int32_t step = static_cast<std::int32_t>(part) + 1;
   // One message stands for every step until the page takes the latest.
   if (state.throttleStep.exchange(step) != 0) return;
   if (const WindowHandle page = state.systemPage.load(); page != 0)

@@ -12,6 +12,10 @@ namespace {
 
 constexpr std::uint32_t kBrowseOptions = kOfnFileMustExist | kOfnPathMustExist | kOfnHideReadOnly;
 
+// The dialog units that kReferenceBaseX and kReferenceBaseY measure.
+constexpr std::int32_t kBaseUnitsAcross = 4;
+constexpr std::int32_t kBaseUnitsDown = 8;
+
 bool Inside(const Rect& region, Point at) {
   return at.x >= region.left && at.x <= region.right && at.y >= region.top &&
          at.y <= region.bottom;
@@ -21,7 +25,9 @@ bool SameIgnoringCase(const std::string& a, const char* b) {
   const std::size_t length = std::strlen(b);
   if (a.size() != length) return false;
   for (std::size_t i = 0; i < length; ++i) {
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+    const auto lower = [](char c) {
+      return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    };
     if (lower(a[i]) != lower(b[i])) return false;
   }
   return true;
@@ -66,7 +72,7 @@ std::string PathExtension(const char* path) {
 
 Rect DropRegion(CDialog& page, const PathField& field) {
   DialogControls& controls = page.controls();
-  Rect units{0, 0, 4, 8};
+  Rect units{0, 0, kBaseUnitsAcross, kBaseUnitsDown};
   controls.MapDialogRect(page.GetSafeHwnd(), units);
   if (units.right == kReferenceBaseX && units.bottom == kReferenceBaseY)
     return field.referenceRegion;
