@@ -15,6 +15,10 @@ const ActionRadio& Radio(int id) {
 }
 
 constexpr std::uint32_t kAllExtensions = BX_SHIFT | BX_CTRL | BX_DOUBLE | BX_ALT | BX_HOLD;
+// Bits of the action field that no action uses: one between BA_MIDDLE and
+// BA_WHEEL_STICK, two above BA_KEY.
+constexpr std::uint32_t kUnusedActionBit = 0x8u;
+constexpr std::uint32_t kUnusedHighActionBits = 0x4000u | 0x8000u;
 
 TEST(ButtonActions, FavouritesClearsEveryModifierAndLeftButtonLeavesThemCleared) {
   std::uint32_t flags = BA_KEY | kAllExtensions;
@@ -59,10 +63,11 @@ TEST(ButtonActions, SeveralActionBitsShowTheFirstInOrderAndAClickLeavesExactlyOn
   EXPECT_EQ(ShownAction(BA_ARROW_STICK | BA_DECEL | BA_KEY), BA_DECEL);
   EXPECT_EQ(RadioOf(BA_DECEL).id, IDC_ACTION_DECEL);
   EXPECT_EQ(ShownAction(BA_KEY | BA_LAUNCH), BA_LAUNCH);
-  EXPECT_EQ(ShownAction(BX_SHIFT | 0x8u), 0u);
+  EXPECT_EQ(ShownAction(BX_SHIFT | kUnusedActionBit), 0u);
   EXPECT_EQ(RadioOf(0).id, IDC_ACTION_NONE);
   // Reserved bits of the action field go too.
-  const std::uint32_t messy = BA_LEFT | BA_WHEEL_UP | BA_KEY | 0x8u | 0x4000u | 0x8000u | BX_CTRL;
+  const std::uint32_t messy =
+      BA_LEFT | BA_WHEEL_UP | BA_KEY | kUnusedActionBit | kUnusedHighActionBits | BX_CTRL;
   EXPECT_EQ(ChooseAction(messy, Radio(IDC_ACTION_WHEEL_DOWN)), BA_WHEEL_DOWN | BX_CTRL);
 }
 

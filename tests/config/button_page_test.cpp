@@ -15,6 +15,7 @@
 #include "framework/win_app.h"
 #include "platform/constants.h"
 #include "resources/quorvantix_dialogs.h"
+#include "tests/config/key_data.h"
 
 namespace qv {
 namespace {
@@ -139,7 +140,8 @@ TEST_F(ButtonPage, EditsSurviveSlotSwitchesAndComeBackOnOkOnly) {
 }
 
 TEST_F(ButtonPage, ActionRadiosLeaveOneActionAndClearWhatTheyRuleOut) {
-  settings.ButtonFlags[0] = BA_WHEEL_UP | BA_LEFT | BX_SHIFT | BX_ALT | BX_HOLD | 0x8000u;
+  constexpr std::uint32_t kUnusedActionBit = 0x8000u;  // above BA_KEY
+  settings.ButtonFlags[0] = BA_WHEEL_UP | BA_LEFT | BX_SHIFT | BX_ALT | BX_HOLD | kUnusedActionBit;
   settings.ButtonFlags[1] = BA_LEFT | BX_DOUBLE;
   Run([&] {
     EXPECT_EQ(At(IDC_ACTION_LEFT).check, 1) << "the first action in the shown order";
@@ -176,19 +178,20 @@ TEST_F(ButtonPage, WithTheKeyActionTheKeyboardTypesTheSlotsKey) {
     EXPECT_FALSE(host.PressKey(p, IDC_ACTION_LEFT, kWmKeyDown, 0x41));
     PadButton({4});
     EXPECT_EQ(At(IDC_KEY_NAME).text, "A");
-    EXPECT_TRUE(host.PressKey(p, IDC_ACTION_KEY, kWmKeyDown, 0x10, 0x012A0001));
+    EXPECT_TRUE(host.PressKey(p, IDC_ACTION_KEY, kWmKeyDown, 0x10, KeyData(0x2A, kKeyDataExtended)));
     EXPECT_EQ(page.KeyChar[4], 0x10);
     EXPECT_EQ(page.KeyCode[4], 0x2A);
     EXPECT_EQ(At(IDC_KEY_NAME).text, "SHIFT");
-    EXPECT_TRUE(host.PressKey(p, IDC_ACTION_KEY, kWmKeyUp, 0x10, 0xC12A0001));
+    EXPECT_TRUE(host.PressKey(p, IDC_ACTION_KEY, kWmKeyUp, 0x10,
+                             KeyData(0x2A, kKeyDataGoingUp | kKeyDataExtended)));
     EXPECT_EQ(page.KeyChar[4], 0x10) << "a key coming up is swallowed";
-    EXPECT_TRUE(host.PressKey(p, IDC_ACTION_KEY, kWmSysKeyDown, 0x12, 0x20380001));
+    EXPECT_TRUE(host.PressKey(p, IDC_ACTION_KEY, kWmSysKeyDown, 0x12, KeyData(0x38, kKeyDataAltHeld)));
     EXPECT_EQ(At(IDC_KEY_NAME).text, "ALT");
     EXPECT_EQ(page.KeyCode[4], 0x38) << "the extended and context bits are not kept";
-    EXPECT_TRUE(host.PressKey(p, IDC_ACTION_KEY, kWmKeyDown, kVkTab, 0x000F0001));
+    EXPECT_TRUE(host.PressKey(p, IDC_ACTION_KEY, kWmKeyDown, kVkTab, KeyData(0x0F)));
     EXPECT_EQ(At(IDC_KEY_NAME).text, "TAB");
     EXPECT_EQ(host.controls.Focus(p), IDC_ACTION_KEY) << "Tab did not move the focus";
-    EXPECT_TRUE(host.PressKey(p, IDC_ACTION_KEY, kWmKeyDown, 0xF4, 0x00290001));
+    EXPECT_TRUE(host.PressKey(p, IDC_ACTION_KEY, kWmKeyDown, 0xF4, KeyData(0x29)));
     EXPECT_EQ(page.KeyChar[4], 0xF4);
     EXPECT_EQ(At(IDC_KEY_NAME).text, "") << "an unnamed code is stored, shown empty";
     host.Click(p, IDC_ACTION_MIDDLE);

@@ -129,7 +129,8 @@ TEST_F(ButtonPageThreads, OkWhilePollsChooseSlotsStoresEveryEditAndEndsThePoll) 
                     posts,         sim.menus,    sim.shell,   sim.registry,
                     sim.process,   sim.files,    sim.dialogs};
 
-  for (int run = 0; run < 64; ++run) {
+  constexpr int kRuns = 64;
+  for (int run = 0; run < kRuns; ++run) {
     PadCapture capture{threaded};
     CMyPropertyPage1 page{host, capture};
     CPropertySheet sheet{host, "Sheet"};

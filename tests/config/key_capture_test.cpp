@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/pad_settings.h"
+#include "framework/messages.h"
 #include "framework/window_host.h"
 #include "platform/constants.h"
+#include "tests/config/key_data.h"
 
 namespace qv {
 namespace {
@@ -14,8 +16,8 @@ Msg Key(std::uint32_t message, WParam vk, std::uint32_t scan, bool extended = fa
   Msg msg;
   msg.message = message;
   msg.wParam = vk;
-  std::uint32_t data = 1u | (scan << 16) | (extended ? 1u << 24 : 0u);
-  if (message == kWmKeyUp || message == kWmSysKeyUp) data |= 0xC0000000u;
+  std::uint32_t data = KeyData(scan, extended ? kKeyDataExtended : 0u);
+  if (message == kWmKeyUp || message == kWmSysKeyUp) data |= kKeyDataGoingUp;
   msg.lParam = static_cast<LParam>(static_cast<std::int32_t>(data));
   return msg;
 }
@@ -42,7 +44,7 @@ TEST(KeyCapture, KeyUpIsSwallowedAndTheRestPassesUnchanged) {
   EXPECT_EQ(CaptureKey(Key(kWmSysKeyUp, 0x12, 0x38), BA_KEY, keyChar, keyCode),
             KeyCapture::Swallowed);
   Msg character = Key(kWmKeyDown, 'a', 0x1E);
-  character.message = 0x0102;  // a character message
+  character.message = kWmChar;
   EXPECT_EQ(CaptureKey(character, BA_KEY, keyChar, keyCode), KeyCapture::PassOn);
   // A slot of another action takes no key at all.
   EXPECT_EQ(CaptureKey(Key(kWmKeyDown, 0x09, 0x0F), BA_LAUNCH | BX_HOLD, keyChar, keyCode),

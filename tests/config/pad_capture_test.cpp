@@ -116,12 +116,6 @@ TEST_F(PadCaptureTest, AfterStopNoPollRunsAndStartAgainMakesOneTimer) {
   EXPECT_EQ(capture.state.capturedButton.load(), 0);
 }
 
-}  // namespace
-}  // namespace qv
-
-namespace qv {
-namespace {
-
 TEST_F(PadCaptureTest, AChoiceMadeBeforeThePageHasItsWindowWaitsForIt) {
   capture.state.buttonPage.store(0);
   sim.joystick.Press(6);

@@ -15,7 +15,7 @@ namespace {
 
 using SystemPagePaths = SystemPageRig;
 
-// Inside the press-sound field of the system page, at 96 dots per inch.
+// Inside the system page's two pointer-sound fields, at 96 dots per inch.
 constexpr Point kOnField{100, 260};
 constexpr Point kOffField{100, 290};
 
@@ -152,7 +152,7 @@ class ButtonLayoutDrops final : public CDialog {
     const PathTarget targets[] = {{kPressSoundField, pressSoundOn, pressSoundPath},
                                   {kReleaseSoundField, true, releaseSoundPath},
                                   {kProgramField, launch, appPathText}};
-    static_cast<void>(DropOnPathFields(*this, drop, targets, 3));
+    static_cast<void>(DropOnPathFields(*this, drop, targets, sizeof targets / sizeof targets[0]));
   }
 };
 
