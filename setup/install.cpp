@@ -2,6 +2,7 @@
 // display; a step that fails shows its message and ends the run.
 #include "setup/install.h"
 
+#include <iterator>
 #include <string>
 
 #include "platform/constants.h"
@@ -15,6 +16,11 @@
 
 namespace qv {
 namespace {
+
+// The read-me's link, the last of kLinks; the links before it are made
+// in one run.
+constexpr std::size_t kReadMeLink = 3;
+static_assert(kReadMeLink + 1 == std::size(kLinks));
 
 class InstallRun {
  public:
@@ -83,8 +89,8 @@ class InstallRun {
     const int csidl =
         ApplyVersionRule(platform_.process.VersionWord(), platform_.registry, RuleUse::Install);
     bool made = true;
-    for (int i = 0; i < 3 && made; ++i) made = Create(kLinks[i], csidl);
-    const bool readMeMade = Create(kLinks[3], csidl);
+    for (std::size_t i = 0; i < kReadMeLink && made; ++i) made = Create(kLinks[i], csidl);
+    const bool readMeMade = Create(kLinks[kReadMeLink], csidl);
     return made && readMeMade;
   }
 

@@ -5,6 +5,7 @@
 #include "setup/program_title.h"
 #include "setup/setup_dlg.h"
 #include "setup/texts.h"
+#include "setup/version_rule.h"
 
 namespace qv {
 
@@ -13,7 +14,7 @@ CSetupApp::CSetupApp(WindowHost& host)
 
 bool CSetupApp::InitInstance() {
   Platform& platform = host().platform();
-  if ((platform.process.VersionWord() & 0xFF) < kOldestMajorVersion) {
+  if ((platform.process.VersionWord() & kVersionByteMask) < kOldestMajorVersion) {
     platform.dialogs.MessageBox(0, kOldWindowsText, AppTitle(), kMbOk);
     return false;
   }

@@ -3,21 +3,23 @@
 // a 9x one older than 4) keeps its links for all users.
 #include "setup/version_rule.h"
 
+#include "platform/constants.h"
 #include "platform/shell.h"
 #include "setup/setup_names.h"
 
 namespace qv {
 namespace {
 
-constexpr std::uint32_t kFamilyAndMajorMask = 0x800000FFu;
-constexpr std::uint32_t kFirst9xWithLinksPerUser = 0x80000004u;
+constexpr std::uint32_t kFamilyAndMajorMask = kVersion9xBit | kVersionByteMask;
+constexpr std::uint32_t kFirstMajorWithLinksPerUser = 4;
+constexpr std::uint32_t kFirst9xWithLinksPerUser = kVersion9xBit | kFirstMajorWithLinksPerUser;
 
 }  // namespace
 
 ProgramGroupRule ProgramGroupRuleFor(std::uint32_t versionWord) {
   if ((versionWord & kFamilyAndMajorMask) < kFirst9xWithLinksPerUser)
     return {kCsidlCommonPrograms, false};
-  const std::uint32_t minor = (versionWord >> 8) & 0xFF;
+  const std::uint32_t minor = (versionWord >> kMinorVersionShift) & kVersionByteMask;
   return {kCsidlPrograms, minor != 0};
 }
 

@@ -8,6 +8,11 @@
 
 namespace qv {
 
+// The platform version word's major version is its low byte, the minor
+// version the byte above.
+inline constexpr std::uint32_t kVersionByteMask = 0xFFu;
+inline constexpr int kMinorVersionShift = 8;
+
 struct ProgramGroupRule {
   int csidl;                // kCsidlCommonPrograms or kCsidlPrograms
   bool compatibilityEntry;  // the later 9x versions
