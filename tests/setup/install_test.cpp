@@ -22,8 +22,6 @@ using ::testing::IsEmpty;
 constexpr char kMaker[] = "SOFTWARE\\Nerrow Lab";
 constexpr char kProduct[] = "SOFTWARE\\Nerrow Lab\\Quorvantix";
 constexpr char kRemoval[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvantix";
-constexpr std::uint32_t kWindows95 = 0xC3B60004;
-constexpr std::uint32_t kWindows98 = 0xC0000A04;
 
 TEST(Install, DefaultFolderGivesFilesRecordEntryAndLinks) {
   SetupRig rig;
@@ -148,10 +146,15 @@ TEST(Install, EmptyFolderTextInstallsBesideTheSetupProgram) {
 TEST(Install, FolderTextOverThePathLimitIsRefusedBeforeAnythingIsTouched) {
   // "Quorvantix\" and the longest file name, "Quorvantix.exe", follow the
   // text; with the terminator 260 bytes are the most a path may take.
+  constexpr std::size_t kPathLimit = 260;
+  constexpr std::size_t kLongestName = sizeof("Quorvantix.exe") - 1;
+  constexpr std::size_t kProductFolder = sizeof("Quorvantix\\") - 1;
   const std::string root = "C:\\";
-  const std::string fits = root + std::string(260 - 1 - 14 - 11 - root.size() - 1, 'a') + "\\";
+  // The longest folder name that fits, with room left for its separator.
+  const std::size_t name = kPathLimit - 1 - kLongestName - kProductFolder - root.size() - 1;
+  const std::string fits = root + std::string(name, 'a') + "\\";
   const std::string over = root + std::string(fits.size() - root.size(), 'a') + "\\";
-  ASSERT_EQ(InstallFolderOf(fits).size() + 14, 259u);
+  ASSERT_EQ(InstallFolderOf(fits).size() + kLongestName, kPathLimit - 1);
 
   SetupRig rig;
   EXPECT_FALSE(InstallProduct(rig.setup, over.c_str()));

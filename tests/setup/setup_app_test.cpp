@@ -10,6 +10,7 @@
 #include "platform/constants.h"
 #include "setup/confirm_uninstall.h"
 #include "setup/install.h"
+#include "setup/resource_ids.h"
 #include "setup/setup_app.h"
 #include "tests/setup/setup_rig.h"
 
@@ -42,7 +43,7 @@ TEST(SetupStart, TheMainDialogRunsWithTheProgramsIconsUntilExit) {
   };
   app.Run();
   ASSERT_EQ(host.dialogRuns.size(), 1u);
-  EXPECT_EQ(host.dialogRuns[0].templateId, 102u);
+  EXPECT_EQ(host.dialogRuns[0].templateId, static_cast<std::uint32_t>(IDD_SETUP_DIALOG));
   EXPECT_EQ(host.dialogRuns[0].result, kIdOk);
   EXPECT_EQ(iconsWhileOpen, 2);
   EXPECT_EQ(rig.sim.shell.LiveIcons(), 0);

@@ -4,6 +4,7 @@
 // the message boxes from the effect log.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ inline const char* const kFileNames[] = {"Quorvantix.exe", "QUORVNTX.hlp", "QUOR
                                          "ReadMe.txt", "license.txt"};
 inline const char* const kLinkFiles[] = {"Quorvantix.lnk", "Quorvantixのヘルプ.lnk",
                                          "ライセンス規約.lnk", "README.lnk"};
+// Version words of the 9x family: 4.0, and 4.10, which has the compatibility
+// entry.
+inline constexpr std::uint32_t kWindows95 = 0xC3B60004;
+inline constexpr std::uint32_t kWindows98 = 0xC0000A04;
 
 // "open <caption>", "pos <n>", "text <message>", "close", in order.
 class RecordingProgress final : public ProgressDisplay {

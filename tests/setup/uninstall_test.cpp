@@ -157,7 +157,7 @@ TEST(Uninstall, AnUnusableInstallRecordRemovesNothingFromTheFiles) {
 
 TEST(Uninstall, LaterNineXVersionsLoseTheProfileEntryAndTheirOwnLinks) {
   SetupRig rig;
-  rig.sim.process.versionWord = 0xC0000A04;
+  rig.sim.process.versionWord = kWindows98;
   ASSERT_TRUE(InstallProduct(rig.setup, kDefaultText));
   ASSERT_FALSE(rig.sim.registry.profile.empty());
   EXPECT_TRUE(UninstallProduct(rig.setup));
