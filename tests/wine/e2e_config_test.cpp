@@ -10,10 +10,12 @@
 // the artefacts.
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <map>
 #include <string>
 
 #include "config/config_ids.h"
+#include "engine/pad_settings.h"
 #include "tests/wine/check.h"
 #include "tests/wine/e2e/e2e_support.h"
 #include "tests/wine/e2e/task_bar.h"
@@ -26,10 +28,6 @@ using namespace qv::e2e;
 
 const RECT kProbeArea{100, 100, 500, 400};
 constexpr char kProfile[] = "Software\\Nerrow Lab\\Quorvantix";
-constexpr int kSlotLabel = 1027;
-constexpr int kKeyName = 1064;
-constexpr int kNoAction = 1004;
-constexpr int kKeyAction = 1063;
 
 // Button 3 pressed and released once a second for a minute, from 5 s on:
 // whichever moment the sheet opens, the next press chooses slot 3. `head`
@@ -84,8 +82,8 @@ DWORD ProfileDword(const char* section, const char* name) {
 std::wstring Text(HWND window) {
   wchar_t text[256] = L"";
   DWORD_PTR length = 0;
-  if (::SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
-                            5000, &length) == 0)
+  if (::SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                            SMTO_NORMAL, 5000, &length) == 0)
     return L"";
   return text;
 }
@@ -95,7 +93,7 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM pid) {
   ::GetWindowThreadProcessId(window, &owner);
   if (owner != static_cast<DWORD>(pid)) return TRUE;
   wchar_t className[64] = L"";
-  ::GetClassNameW(window, className, 64);
+  ::GetClassNameW(window, className, static_cast<int>(std::size(className)));
   RECT box{};
   ::GetWindowRect(window, &box);
   std::printf("  window %p class %ls visible %d at %ld,%ld title length %zu\n",
@@ -194,21 +192,21 @@ TEST_CASE(the_sheet_sets_a_button_up_ok_saves_it_and_cancel_changes_nothing) {
   if (!CHECK(page != nullptr)) return;
 
   // The scripted presses of button 3 choose slot 3.
-  CHECK(WaitUntil([&] { return Text(::GetDlgItem(page, kSlotLabel)) == L"ボタン  3"; }, 15000));
-  CHECK(::SendDlgItemMessageW(page, kNoAction, BM_GETCHECK, 0, 0) == BST_CHECKED);
+  CHECK(WaitUntil([&] { return Text(::GetDlgItem(page, IDC_SLOT_LABEL)) == L"ボタン  3"; }, 15000));
+  CHECK(::SendDlgItemMessageW(page, IDC_ACTION_NONE, BM_GETCHECK, 0, 0) == BST_CHECKED);
 
   // The key action, then a key on the keyboard.
-  CHECK(ClickRadio(::GetDlgItem(page, kKeyAction)));
+  CHECK(ClickRadio(::GetDlgItem(page, IDC_ACTION_KEY)));
   SendKey(VK_F13, false);
   SendKey(VK_F13, true);
-  CHECK(WaitUntil([&] { return Text(::GetDlgItem(page, kKeyName)) == L"F13"; }, 5000));
+  CHECK(WaitUntil([&] { return Text(::GetDlgItem(page, IDC_KEY_NAME)) == L"F13"; }, 5000));
   Pump(300);
   if (!SaveBmp(CaptureScreen(box), ArtifactFile("config-button-page.bmp")))
     std::printf("  could not save the page's picture\n");
 
   ::PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
   CHECK(WaitUntil([&] { return !::IsWindow(sheet); }, 10000));
-  CHECK(WaitUntil([] { return ProfileDword("Buttons", "Button03") == 0x2000u; }, 5000));
+  CHECK(WaitUntil([] { return ProfileDword("Buttons", "Button03") == qv::BA_KEY; }, 5000));
   CHECK_EQ(ProfileDword("Char", "Key03"), static_cast<DWORD>(VK_F13));
 
   // Polling resumed with the new action: the pad's button 3 types F13.
@@ -222,8 +220,8 @@ TEST_CASE(the_sheet_sets_a_button_up_ok_saves_it_and_cancel_changes_nothing) {
   sheet = OpenSheet(icon, program.id(), false);
   if (!CHECK(sheet != nullptr)) return;
   const HWND again = reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-  CHECK(WaitUntil([&] { return Text(::GetDlgItem(again, kSlotLabel)) == L"ボタン  3"; }, 15000));
-  CHECK(ClickRadio(::GetDlgItem(again, kNoAction)));
+  CHECK(WaitUntil([&] { return Text(::GetDlgItem(again, IDC_SLOT_LABEL)) == L"ボタン  3"; }, 15000));
+  CHECK(ClickRadio(::GetDlgItem(again, IDC_ACTION_NONE)));
   ::PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
   CHECK(WaitUntil([&] { return !::IsWindow(sheet); }, 10000));
   CHECK(ProfileValues() == before);
@@ -242,7 +240,7 @@ TEST_CASE(after_an_unplug_only_the_sheet_brings_polling_back) {
   TaskBar bar;
   if (!CHECK(bar.Find())) return;
   ClearSettings();
-  CHECK(SetSetting("Buttons", "Button03", 0x2000u));
+  CHECK(SetSetting("Buttons", "Button03", qv::BA_KEY));
   CHECK(SetSetting("Char", "Key03", static_cast<std::uint32_t>(VK_F13)));
   Probe probe;
   if (!CHECK(probe.Start(kProbeArea))) return;

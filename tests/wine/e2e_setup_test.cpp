@@ -3,6 +3,7 @@
 // another current folder; its main dialog, its resources, and the install
 // and uninstall it runs.
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -12,11 +13,16 @@
 
 namespace {
 
+using qv::e2e::Distribution;
 using qv::e2e::RunningSetup;
 
-
-using qv::e2e::Distribution;
-
+// The setup program's ids (setup/resource_ids.h): the main dialog's buttons
+// and the string resources of two closing messages and the confirmation.
+constexpr int kInstallButton = 1000;
+constexpr int kUninstallButton = 1001;
+constexpr UINT kInstallDoneString = 1;
+constexpr UINT kUninstallFailedString = 4;
+constexpr UINT kConfirmUninstallString = 7;
 
 void SavePicture(HWND window, const char* name) {
   RECT area{};
@@ -41,7 +47,7 @@ std::wstring VersionString(const std::string& file, const wchar_t* name) {
 std::wstring ResourceString(const std::string& file, UINT id) {
   const qv::ModuleOwner module(::LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   wchar_t text[256] = {};
-  if (module) ::LoadStringW(module.get(), id, text, 256);
+  if (module) ::LoadStringW(module.get(), id, text, static_cast<int>(std::size(text)));
   return text;
 }
 
@@ -52,9 +58,11 @@ TEST_CASE(the_program_carries_its_version_record_and_strings) {
   CHECK(VersionString(setup, L"CompanyName") == L"Nerrow-Lab");
   CHECK(VersionString(setup, L"InternalName") == L"SETUP");
   CHECK(VersionString(setup, L"OriginalFilename") == L"SETUP.EXE");
-  CHECK(ResourceString(setup, 1) == L"ｲﾝｽﾄｰﾙは正常に完了しました。");
-  CHECK(ResourceString(setup, 4) == L"ｱﾝｲﾝｽﾄｰﾙはいくつかのﾌｧｲﾙを削除出来ませんでした。");
-  CHECK(ResourceString(setup, 7) == L"Quorvantixをｱﾝｲﾝｽﾄｰﾙします。\nよろしいですか？");
+  CHECK(ResourceString(setup, kInstallDoneString) == L"ｲﾝｽﾄｰﾙは正常に完了しました。");
+  CHECK(ResourceString(setup, kUninstallFailedString) ==
+        L"ｱﾝｲﾝｽﾄｰﾙはいくつかのﾌｧｲﾙを削除出来ませんでした。");
+  CHECK(ResourceString(setup, kConfirmUninstallString) ==
+        L"Quorvantixをｱﾝｲﾝｽﾄｰﾙします。\nよろしいですか？");
 }
 
 TEST_CASE(the_main_dialog_shows_its_buttons_and_exit_ends_the_program) {
@@ -62,8 +70,8 @@ TEST_CASE(the_main_dialog_shows_its_buttons_and_exit_ends_the_program) {
   RunningSetup run(dist);
   CHECK(run.dialog != nullptr);
   if (!run.dialog) return;
-  CHECK(::GetDlgItem(run.dialog, 1000) != nullptr);
-  CHECK(::GetDlgItem(run.dialog, 1001) != nullptr);
+  CHECK(::GetDlgItem(run.dialog, kInstallButton) != nullptr);
+  CHECK(::GetDlgItem(run.dialog, kUninstallButton) != nullptr);
   CHECK((::GetWindowLongW(run.dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW) != 0);
   SavePicture(run.dialog, "setup-main.bmp");
   ::PostMessageW(run.dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);

@@ -6,6 +6,7 @@
 // the uninstall takes it all away; Cancel and No are the native tests'.
 // Pictures of both wizard pages and the progress dialog go to the artefacts.
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,13 @@ const struct {
               {L"README", "readme.txt"}};
 // The wizard's buttons (the framework's ids, not in the headers MinGW has).
 constexpr int kWizBack = 12323, kWizNext = 12324, kWizFinish = 12325;
+// The setup program's controls (setup/resource_ids.h).
+constexpr int kInstallButton = 1000;
+constexpr int kUninstallButton = 1001;
+constexpr int kFolderEdit = 1003;
+constexpr int kLicenceText = 1005;
+// A message box's text, the system's own id for it.
+constexpr int kMessageBoxTextId = 0xFFFF;
 const wchar_t kLicenceTitle[] = L"Quorvantixﾗｲｾﾝｽ規約";
 const wchar_t kBoxTitle[] = L"setup";
 const wchar_t kProductKey[] = L"SOFTWARE\\Nerrow Lab\\Quorvantix";
@@ -52,7 +60,7 @@ using qv::e2e::Distribution;
 // since GetWindowText gives another process's controls as empty.
 std::wstring TextOf(HWND window) {
   wchar_t text[2048] = {};
-  ::SendMessageW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text));
+  ::SendMessageW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
   return text;
 }
 
@@ -64,7 +72,7 @@ struct WizardRun : RunningSetup {
   std::wstring Answer(int answer) {
     const HWND box = WaitFor(kBoxTitle);
     if (box == nullptr) return L"<no message box>";
-    const std::wstring text = TextOf(::GetDlgItem(box, 0xFFFF));
+    const std::wstring text = TextOf(::GetDlgItem(box, kMessageBoxTextId));
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
     qv::e2e::WaitUntil([&] { return !::IsWindow(box); }, 5000);
     return text;
@@ -155,7 +163,7 @@ void RemoveLeftovers() {
 // nothing selected.
 void CheckLicencePage(HWND sheet) {
   const HWND page = CurrentPage(sheet);
-  const HWND text = ::GetDlgItem(page, 1005);
+  const HWND text = ::GetDlgItem(page, kLicenceText);
   CHECK(TextOf(text).size() > 500);
   qv::e2e::WaitUntil([&] { return FocusOf(sheet) == text; }, 5000);
   CHECK(FocusOf(sheet) == text);
@@ -175,7 +183,7 @@ TEST_CASE(the_wizard_installs_into_a_typed_folder_and_the_uninstall_takes_it_all
   CHECK(run.dialog != nullptr);
   if (!run.dialog) return;
 
-  run.Press(1000);
+  run.Press(kInstallButton);
   const HWND sheet = run.WaitFor(kLicenceTitle);
   CHECK(sheet != nullptr);
   if (!sheet) return;
@@ -186,7 +194,7 @@ TEST_CASE(the_wizard_installs_into_a_typed_folder_and_the_uninstall_takes_it_all
   qv::e2e::WaitUntil([&] { return CurrentPage(sheet) != licence; }, 5000);
   const HWND folderPage = CurrentPage(sheet);
   CHECK(folderPage != licence);
-  const HWND edit = ::GetDlgItem(folderPage, 1003);
+  const HWND edit = ::GetDlgItem(folderPage, kFolderEdit);
   CHECK(TextOf(edit) == L"C:\\Program Files\\Nerrow Lab\\");
   CHECK(::IsWindowVisible(::GetDlgItem(sheet, kWizFinish)));
   ::SetWindowTextA(edit, kTypedFolder);
@@ -210,7 +218,7 @@ TEST_CASE(the_wizard_installs_into_a_typed_folder_and_the_uninstall_takes_it_all
     CHECK(SameText(target, std::string(kInstallFolder) + link.target));
   }
 
-  run.Press(1001);
+  run.Press(kUninstallButton);
   CHECK(run.Answer(IDYES) == L"Quorvantixをｱﾝｲﾝｽﾄｰﾙします。\nよろしいですか？");
   CHECK(run.Answer(IDOK) == L"ｱﾝｲﾝｽﾄｰﾙは正常に完了しました。");
   CHECK(run.Idle());
@@ -223,7 +231,7 @@ TEST_CASE(the_wizard_installs_into_a_typed_folder_and_the_uninstall_takes_it_all
   CHECK(!KeyExists(kMakerKey));
   CHECK(!KeyExists(kRemovalKey));
 
-  run.Press(1001);
+  run.Press(kUninstallButton);
   CHECK(run.Answer(IDYES) == L"Quorvantixをｱﾝｲﾝｽﾄｰﾙします。\nよろしいですか？");
   CHECK(run.Answer(IDOK) == L"Quorvantixは既に削除されています。");
   CHECK(run.Answer(IDOK) == L"ｱﾝｲﾝｽﾄｰﾙはいくつかのﾌｧｲﾙを削除出来ませんでした。");

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <thread>
 
@@ -32,6 +33,10 @@
 namespace {
 
 constexpr const wchar_t* kSheetTitle = L"システムの試験";
+// The key data of one keystroke: a repeat count of one, and for the key
+// coming up its previous-state and transition bits too.
+constexpr LPARAM kKeyDownData = 1;
+constexpr LPARAM kKeyUpData = static_cast<LPARAM>(0xC0000001u);
 
 // One pad on the first port, with a throttle the test moves.
 class ThrottlePad final : public qv::Joystick {
@@ -82,7 +87,7 @@ HWND CurrentPage(HWND sheet) {
 
 std::wstring ItemText(HWND page, int id) {
   wchar_t text[300] = {};
-  ::GetDlgItemTextW(page, id, text, 300);
+  ::GetDlgItemTextW(page, id, text, static_cast<int>(std::size(text)));
   return text;
 }
 
@@ -176,8 +181,8 @@ TEST_CASE(the_system_page_snaps_follows_the_throttle_and_takes_drops_and_chosen_
     ::SetForegroundWindow(window);
     LogBaseUnits(page);
     // A key on the speed slider: one arrow step, then all three snap.
-    ::PostMessageW(::GetDlgItem(page, IDC_SPEED_SLIDER), WM_KEYDOWN, VK_RIGHT, 1);
-    ::PostMessageW(::GetDlgItem(page, IDC_SPEED_SLIDER), WM_KEYUP, VK_RIGHT, 0xC0000001);
+    ::PostMessageW(::GetDlgItem(page, IDC_SPEED_SLIDER), WM_KEYDOWN, VK_RIGHT, kKeyDownData);
+    ::PostMessageW(::GetDlgItem(page, IDC_SPEED_SLIDER), WM_KEYUP, VK_RIGHT, kKeyUpData);
     keySnapped = qv::e2e::WaitUntil(
         [&] {
           return SliderPos(page, IDC_SPEED_SLIDER) == 40 && SliderPos(page, IDC_DELAY_SLIDER) == 300 &&
