@@ -3,32 +3,11 @@
 // request to its frame; afterwards a new copy starts normally.
 #include <string>
 
-#include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_api.h"
 #include "tests/wine/check.h"
 #include "tests/wine/shell_program.h"
 
 namespace {
-
-struct Started {
-  qv::KernelHandle process;
-  bool ok = false;
-};
-
-Started Start(const std::wstring& program) {
-  Started started;
-  std::wstring commandLine = L"\"" + program + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  started.ok = ::CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
-                                nullptr, nullptr, &startup, &info) != FALSE;
-  if (started.ok) {
-    started.process.reset(info.hProcess);
-    qv::KernelHandle thread(info.hThread);
-  }
-  return started;
-}
 
 // The resident program's frame: the framework's window class, its title.
 HWND WaitForFrame(HANDLE process, DWORD timeoutMs) {
@@ -61,7 +40,7 @@ void CloseProgram(HANDLE process, HWND frame) {
 TEST_CASE(SecondCopyEndsAtOnceWhileTheFirstRunsOn) {
   const std::wstring program = qvtest::ResidentProgramPath();
   CHECK(::GetFileAttributesW(program.c_str()) != INVALID_FILE_ATTRIBUTES);
-  Started first = Start(program);
+  qvtest::StartedProgram first = qvtest::StartResidentProgram(L"");
   CHECK(first.ok);
   if (!first.ok) return;
   const HWND frame = WaitForFrame(first.process.get(), 30000);
@@ -79,7 +58,7 @@ TEST_CASE(SecondCopyEndsAtOnceWhileTheFirstRunsOn) {
   CHECK_EQ(rect.right - rect.left, 0);
   CHECK((::GetWindowLongPtrW(frame, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0);
 
-  Started second = Start(program);
+  qvtest::StartedProgram second = qvtest::StartResidentProgram(L"");
   CHECK(second.ok);
   if (second.ok) {
     DWORD code = 1;
@@ -94,8 +73,7 @@ TEST_CASE(SecondCopyEndsAtOnceWhileTheFirstRunsOn) {
 }
 
 TEST_CASE(ANewCopyStartsAfterTheFirstHasEnded) {
-  const std::wstring program = qvtest::ResidentProgramPath();
-  Started again = Start(program);
+  qvtest::StartedProgram again = qvtest::StartResidentProgram(L"");
   CHECK(again.ok);
   if (!again.ok) return;
   const HWND frame = WaitForFrame(again.process.get(), 30000);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_api.h"
 
 namespace qvtest {
@@ -17,6 +18,31 @@ inline std::wstring ResidentProgramPath() {
   wchar_t full[MAX_PATH] = {};
   ::GetFullPathNameW(relative.c_str(), MAX_PATH, full, nullptr);
   return full;
+}
+
+// A copy of the resident program started with `arguments` after its quoted
+// path (each argument with its leading space).
+struct StartedProgram {
+  qv::KernelHandle process;
+  DWORD id = 0;
+  bool ok = false;
+};
+
+inline StartedProgram StartResidentProgram(const std::wstring& arguments) {
+  StartedProgram started;
+  const std::wstring program = ResidentProgramPath();
+  std::wstring commandLine = L"\"" + program + L"\"" + arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  started.ok = ::CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
+                                nullptr, nullptr, &startup, &info) != FALSE;
+  if (started.ok) {
+    started.process.reset(info.hProcess);
+    started.id = info.dwProcessId;
+    qv::KernelHandle thread(info.hThread);
+  }
+  return started;
 }
 
 }  // namespace qvtest

@@ -7,36 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_api.h"
 #include "tests/wine/check.h"
 #include "tests/wine/e2e/e2e_support.h"
 #include "tests/wine/shell_program.h"
 
 namespace {
-
-struct Program {
-  qv::KernelHandle process;
-  DWORD id = 0;
-  bool ok = false;
-};
-
-Program Start(const std::wstring& arguments) {
-  Program started;
-  const std::wstring program = qvtest::ResidentProgramPath();
-  std::wstring commandLine = L"\"" + program + L"\"" + arguments;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  started.ok = ::CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
-                                nullptr, nullptr, &startup, &info) != FALSE;
-  if (started.ok) {
-    started.process.reset(info.hProcess);
-    started.id = info.dwProcessId;
-    qv::KernelHandle thread(info.hThread);
-  }
-  return started;
-}
 
 struct Search {
   DWORD process;
@@ -73,7 +49,7 @@ HWND WaitForFrame(HANDLE process, DWORD timeoutMs) {
   return nullptr;
 }
 
-void Stop(Program& program) {
+void Stop(qvtest::StartedProgram& program) {
   if (HWND frame = WaitForFrame(program.process.get(), 20000)) ::PostMessageW(frame, WM_CLOSE, 0, 0);
   if (::WaitForSingleObject(program.process.get(), 20000) != WAIT_OBJECT_0)
     ::TerminateProcess(program.process.get(), 9);
@@ -118,7 +94,7 @@ void SaveScreenshot(const char* name) {
 }
 
 TEST_CASE(TheSplashShowsCentredForAboutTwoSeconds) {
-  Program program = Start(L"");
+  qvtest::StartedProgram program = qvtest::StartResidentProgram(L"");
   CHECK(program.ok);
   if (!program.ok) return;
   HWND splash = nullptr;
@@ -211,7 +187,7 @@ TEST_CASE(AClickClosesTheSplashEarly) {
 }
 
 TEST_CASE(EmbeddingStartsWithoutSplash) {
-  Program program = Start(L" /Embedding");
+  qvtest::StartedProgram program = qvtest::StartResidentProgram(L" /Embedding");
   CHECK(program.ok);
   if (!program.ok) return;
   const HWND frame = WaitForFrame(program.process.get(), 30000);
