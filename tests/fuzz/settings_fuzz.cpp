@@ -15,19 +15,12 @@
 #include "platform/sim/sim_platform.h"
 #include "platform/text.h"
 #include "product/product.h"
+#include "tests/engine/quiet_host.h"
 #include "tests/fuzz/fuzz_input.h"
 
 namespace {
 
 using qv::fuzz::FuzzInput;
-
-class QuietHost final : public qv::EngineHost {
- public:
-  void SetNotifyIcon(qv::IconPicture) override {}
-  void PollingStoppedByTick(bool) override {}
-  void PostFavoritesCommand() override {}
-  void ShowLaunchFailure() override {}
-};
 
 struct Entry {
   const char* section;
@@ -131,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   qv::sim::SimTimer timer(sim.log);
   qv::Platform platform{joystick, timer, sim.sound, sim.input, sim.windows, sim.menus,
                         sim.shell, registry, sim.process, sim.files, sim.dialogs};
-  QuietHost host;
+  qv::test::QuietHost host;
   qv::Engine engine(platform, host);
   Profile profile;
   const std::uint32_t values = in.Below(64);

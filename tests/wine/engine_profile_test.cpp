@@ -9,6 +9,7 @@
 #include "engine/engine.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_platform.h"
+#include "tests/engine/quiet_host.h"
 #include "tests/wine/check.h"
 
 #include <shlwapi.h>  // after the Windows headers, which it needs
@@ -16,14 +17,6 @@
 namespace {
 
 constexpr char kRoot[] = "Software\\Nerrow Lab\\Quorvantix";
-
-class QuietHost final : public qv::EngineHost {
- public:
-  void SetNotifyIcon(qv::IconPicture) override {}
-  void PollingStoppedByTick(bool) override {}
-  void PostFavoritesCommand() override {}
-  void ShowLaunchFailure() override {}
-};
 
 void ForgetProfile() { ::SHDeleteKeyA(HKEY_CURRENT_USER, kRoot); }
 
@@ -62,7 +55,7 @@ bool Shows(const std::string& output, const char* name, const char* type, const 
 TEST_CASE(SavedProfileHasTheProgramsLayout) {
   ForgetProfile();
   qv::Win32Platform system;
-  QuietHost host;
+  qv::test::QuietHost host;
   qv::Engine engine(system.platform(), host);
   engine.LoadSettings();  // an empty profile: the defaults
   engine.settings.PortID = 2;
@@ -134,7 +127,7 @@ TEST_CASE(ValuesOfTheWrongKindFallBackToDefaults) {
   ::RegCloseKey(key);
 
   qv::Win32Platform system;
-  QuietHost host;
+  qv::test::QuietHost host;
   qv::Engine engine(system.platform(), host);
   engine.LoadSettings();
   CHECK_EQ(engine.settings.GSpeed, 4);
