@@ -19,10 +19,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-constexpr char kMaker[] = "SOFTWARE\\Nerrow Lab";
-constexpr char kProduct[] = "SOFTWARE\\Nerrow Lab\\Quorvantix";
-constexpr char kRemoval[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvantix";
-
 TEST(Install, DefaultFolderGivesFilesRecordEntryAndLinks) {
   SetupRig rig;
   ASSERT_TRUE(InstallProduct(rig.setup, "C:\\Program Files\\Nerrow Lab\\"));

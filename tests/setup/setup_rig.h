@@ -22,6 +22,10 @@ inline const char* const kFileNames[] = {"Quorvantix.exe", "QUORVNTX.hlp", "QUOR
                                          "ReadMe.txt", "license.txt"};
 inline const char* const kLinkFiles[] = {"Quorvantix.lnk", "Quorvantixのヘルプ.lnk",
                                          "ライセンス規約.lnk", "README.lnk"};
+// The machine-wide keys as the registry shows them.
+inline constexpr char kMaker[] = "SOFTWARE\\Nerrow Lab";
+inline constexpr char kProduct[] = "SOFTWARE\\Nerrow Lab\\Quorvantix";
+inline constexpr char kRemoval[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvantix";
 // Version words of the 9x family: 4.0, and 4.10, which has the compatibility
 // entry.
 inline constexpr std::uint32_t kWindows95 = 0xC3B60004;

@@ -18,9 +18,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-constexpr char kMaker[] = "SOFTWARE\\Nerrow Lab";
-constexpr char kProduct[] = "SOFTWARE\\Nerrow Lab\\Quorvantix";
-constexpr char kRemoval[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvantix";
 constexpr char kDefaultText[] = "C:\\Program Files\\Nerrow Lab\\";
 constexpr char kAlreadyRemoved[] = "Quorvantixは既に削除されています。";
 
