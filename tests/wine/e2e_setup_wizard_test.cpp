@@ -92,10 +92,6 @@ void Picture(HWND window, const char* name, std::uint32_t settleMs = 300) {
     std::printf("  could not save %s\n", name);
 }
 
-HWND CurrentPage(HWND sheet) {
-  return reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-}
-
 HWND FocusOf(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -162,7 +158,7 @@ void RemoveLeftovers() {
 // The licence page: its text, Next alone, the focus in the text with
 // nothing selected.
 void CheckLicencePage(HWND sheet) {
-  const HWND page = CurrentPage(sheet);
+  const HWND page = qv::e2e::CurrentSheetPage(sheet);
   const HWND text = ::GetDlgItem(page, kLicenceText);
   CHECK(TextOf(text).size() > 500);
   qv::e2e::WaitUntil([&] { return FocusOf(sheet) == text; }, 5000);
@@ -189,10 +185,10 @@ TEST_CASE(the_wizard_installs_into_a_typed_folder_and_the_uninstall_takes_it_all
   if (!sheet) return;
   CheckLicencePage(sheet);
   Picture(sheet, "setup-wizard-license.bmp");
-  const HWND licence = CurrentPage(sheet);
+  const HWND licence = qv::e2e::CurrentSheetPage(sheet);
   ::PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
-  qv::e2e::WaitUntil([&] { return CurrentPage(sheet) != licence; }, 5000);
-  const HWND folderPage = CurrentPage(sheet);
+  qv::e2e::WaitUntil([&] { return qv::e2e::CurrentSheetPage(sheet) != licence; }, 5000);
+  const HWND folderPage = qv::e2e::CurrentSheetPage(sheet);
   CHECK(folderPage != licence);
   const HWND edit = ::GetDlgItem(folderPage, kFolderEdit);
   CHECK(TextOf(edit) == L"C:\\Program Files\\Nerrow Lab\\");

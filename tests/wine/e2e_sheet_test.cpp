@@ -71,16 +71,6 @@ class Page final : public qv::CPropertyPage {
   }
 };
 
-HWND WaitForTopLevel(const wchar_t* title) {
-  HWND found = nullptr;
-  qv::e2e::WaitUntil([&] { return (found = ::FindWindowW(nullptr, title)) != nullptr; }, 10000);
-  return found;
-}
-
-HWND CurrentPage(HWND sheet) {
-  return reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-}
-
 void Picture(HWND window, const char* name) {
   RECT area{};
   ::GetWindowRect(window, &area);
@@ -103,12 +93,12 @@ TEST_CASE(a_refused_number_keeps_its_page_and_ok_reaches_the_shown_page_only) {
   sheet.AddPage(&names);
   std::atomic<bool> stayed{false}, boxSeen{false}, keyTakenOnce{false};
   std::thread user([&] {
-    HWND window = WaitForTopLevel(L"シートの試験");
+    HWND window = qv::e2e::WaitForTopLevel(L"シートの試験");
     if (!window) return;
-    HWND first = CurrentPage(window);
+    HWND first = qv::e2e::CurrentSheetPage(window);
     ::SetDlgItemTextW(first, kNumberField, L"000000000000000000000000000000000000000000000000000000000000000000012");
     ::PostMessageW(window, PSM_SETCURSEL, 1, 0);
-    HWND box = WaitForTopLevel(L"SheetTest");
+    HWND box = qv::e2e::WaitForTopLevel(L"SheetTest");
     boxSeen = box != nullptr;
     if (box) {
       wchar_t text[80] = {};
@@ -121,7 +111,7 @@ TEST_CASE(a_refused_number_keeps_its_page_and_ok_reaches_the_shown_page_only) {
       ::PostMessageW(box, WM_COMMAND, IDOK, 0);
       qv::e2e::WaitUntil([&] { return !::IsWindow(box); }, 5000);
     }
-    stayed = CurrentPage(window) == first;
+    stayed = qv::e2e::CurrentSheetPage(window) == first;
     ::SetDlgItemTextW(first, kNumberField, L" 7 ");
     Picture(window, "sheet_page.bmp");
     ::PostMessageW(window, PSM_PRESSBUTTON, PSBTN_OK, 0);
@@ -150,12 +140,12 @@ TEST_CASE(a_wizard_goes_on_with_next_and_ends_with_finish) {
   sheet.AddPage(&folder);
   std::atomic<bool> moved{false};
   std::thread user([&] {
-    HWND window = WaitForTopLevel(L"数値");
+    HWND window = qv::e2e::WaitForTopLevel(L"数値");
     if (!window) return;
-    HWND first = CurrentPage(window);
+    HWND first = qv::e2e::CurrentSheetPage(window);
     ::PostMessageW(window, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
-    qv::e2e::WaitUntil([&] { return CurrentPage(window) != first; }, 5000);
-    HWND second = CurrentPage(window);
+    qv::e2e::WaitUntil([&] { return qv::e2e::CurrentSheetPage(window) != first; }, 5000);
+    HWND second = qv::e2e::CurrentSheetPage(window);
     moved = second != nullptr && second != first;
     ::SetDlgItemTextW(second, kNameField, L"D:\\Tools");
     Picture(window, "wizard_second_page.bmp");
@@ -180,7 +170,7 @@ TEST_CASE(the_buttons_a_wizard_page_asks_for_on_its_first_activation_are_shown) 
   sheet.AddPage(&only);
   std::atomic<bool> finishShown{false}, nextHidden{false};
   std::thread user([&] {
-    HWND window = WaitForTopLevel(L"数値");
+    HWND window = qv::e2e::WaitForTopLevel(L"数値");
     if (!window) return;
     HWND finish = ::GetDlgItem(window, static_cast<int>(qv::kIdWizFinish));
     HWND next = ::GetDlgItem(window, static_cast<int>(qv::kIdWizNext));

@@ -75,16 +75,6 @@ struct Rig {
   }
 };
 
-HWND WaitForTopLevel(const wchar_t* title) {
-  HWND found = nullptr;
-  qv::e2e::WaitUntil([&] { return (found = ::FindWindowW(nullptr, title)) != nullptr; }, 10000);
-  return found;
-}
-
-HWND CurrentPage(HWND sheet) {
-  return reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-}
-
 std::wstring ItemText(HWND page, int id) {
   wchar_t text[300] = {};
   ::GetDlgItemTextW(page, id, text, static_cast<int>(std::size(text)));
@@ -175,9 +165,9 @@ TEST_CASE(the_system_page_snaps_follows_the_throttle_and_takes_drops_and_chosen_
   std::atomic<bool> keySnapped{false}, mouseMoved{false}, followed{false}, missing{false},
       found{false}, stoppedAtOne{false}, dropLanded{false}, dialogSeen{false}, fileTaken{false};
   std::thread user([&] {
-    HWND window = WaitForTopLevel(kSheetTitle);
+    HWND window = qv::e2e::WaitForTopLevel(kSheetTitle);
     if (!window) return;
-    HWND page = CurrentPage(window);
+    HWND page = qv::e2e::CurrentSheetPage(window);
     ::SetForegroundWindow(window);
     LogBaseUnits(page);
     // A key on the speed slider: one arrow step, then all three snap.
@@ -220,7 +210,7 @@ TEST_CASE(the_system_page_snaps_follows_the_throttle_and_takes_drops_and_chosen_
     dropLanded = WaitForItemText(page, IDC_CURSOR_SOUND_OFF_PATH, qv::SystemToWide(dropped.c_str()));
     // The press sound chosen through the file dialog.
     ::PostMessageW(::GetDlgItem(page, IDC_CURSOR_SOUND_ON_BROWSE), BM_CLICK, 0, 0);
-    HWND dialog = WaitForTopLevel(L"サウンドファイル選択");
+    HWND dialog = qv::e2e::WaitForTopLevel(L"サウンドファイル選択");
     dialogSeen = dialog != nullptr;
     if (dialog) {
       qv::e2e::Pump(500);
@@ -276,9 +266,9 @@ int LargeScreenPage() {
   const std::string off = MakeWave("large-off.wav");
   std::atomic<bool> whole{false}, landed{false}, scaled{false};
   std::thread user([&] {
-    HWND window = WaitForTopLevel(kSheetTitle);
+    HWND window = qv::e2e::WaitForTopLevel(kSheetTitle);
     if (!window) return;
-    HWND page = CurrentPage(window);
+    HWND page = qv::e2e::CurrentSheetPage(window);
     LogBaseUnits(page);
     HDC screen = ::GetDC(nullptr);
     scaled = ::GetDeviceCaps(screen, LOGPIXELSY) == 144;

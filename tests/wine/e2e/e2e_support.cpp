@@ -6,6 +6,8 @@
 #include <cstring>
 #include <sstream>
 
+#include <commctrl.h>  // after the Windows headers, which it needs
+
 namespace qv::e2e {
 
 namespace {
@@ -282,6 +284,16 @@ HWND FindTopLevel(DWORD pid, const wchar_t* className, const wchar_t* title) {
   WindowQuery query{pid, className, title, nullptr};
   ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&query));
   return query.found;
+}
+
+HWND WaitForTopLevel(const wchar_t* title, std::uint32_t timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = ::FindWindowW(nullptr, title)) != nullptr; }, timeoutMs);
+  return found;
+}
+
+HWND CurrentSheetPage(HWND sheet) {
+  return reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
 }
 
 // ---- the probe --------------------------------------------------------------

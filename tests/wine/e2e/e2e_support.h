@@ -122,6 +122,10 @@ struct RunningSetup {
 // The first top-level window of process `pid` (0: any process) with the
 // given class and title (null: any).
 HWND FindTopLevel(DWORD pid, const wchar_t* className, const wchar_t* title);
+// A top-level window of any process with this title, or null after the time.
+HWND WaitForTopLevel(const wchar_t* title, std::uint32_t timeoutMs = 10000);
+// The page a property sheet shows now.
+HWND CurrentSheetPage(HWND sheet);
 
 // ---- the probe --------------------------------------------------------------
 
