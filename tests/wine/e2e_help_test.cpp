@@ -185,8 +185,7 @@ TEST_CASE(the_help_command_opens_the_contents_and_a_topic_shows_its_japanese_tex
   for (int attempt = 0; attempt < 3 && !opened; ++attempt) {
     ::SetCursorPos(target.x, target.y);
     Pump(200);
-    SendMouseButton(MOUSEEVENTF_LEFTDOWN);
-    SendMouseButton(MOUSEEVENTF_LEFTUP);
+    SendClick();
     opened = WaitUntil(
         [&] {
           topic = ViewerText(text);

@@ -118,14 +118,7 @@ void DropOn(HWND page, POINT at, const std::string& file) {
   ::PostMessageW(page, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
-void ClickAt(POINT onScreen) {
-  ::SetCursorPos(onScreen.x, onScreen.y);
-  qv::e2e::Pump(50);
-  qv::e2e::SendMouseButton(MOUSEEVENTF_LEFTDOWN);
-  qv::e2e::Pump(50);
-  qv::e2e::SendMouseButton(MOUSEEVENTF_LEFTUP);
-  qv::e2e::Pump(150);
-}
+void ClickAt(POINT onScreen) { qv::e2e::ClickAt(onScreen.x, onScreen.y); }
 
 void Picture(HWND window, const char* name) {
   RECT area{};
@@ -186,8 +179,10 @@ TEST_CASE(the_system_page_snaps_follows_the_throttle_and_takes_drops_and_chosen_
     ::SendMessageW(acceleration, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
     POINT right{thumb.right + 6, (thumb.top + thumb.bottom) / 2};
     ::ClientToScreen(acceleration, &right);
-    ClickAt(right);
-    mouseMoved = qv::e2e::WaitUntil([&] { return SliderPos(page, IDC_GSPEED_SLIDER) == 8; }, 5000);
+    mouseMoved =
+        qv::e2e::PressAt(right.x, right.y, [&] { return SliderPos(page, IDC_GSPEED_SLIDER) != 4; },
+                         5000) &&
+        qv::e2e::WaitUntil([&] { return SliderPos(page, IDC_GSPEED_SLIDER) == 8; }, 5000);
     // The throttle to the top: the step slider follows.
     rig.pad.z = 65535;
     followed = qv::e2e::WaitUntil([&] { return SliderPos(page, IDC_NSPEED_SLIDER) == 16; }, 5000);

@@ -200,6 +200,32 @@ void SendMouseButton(DWORD flags) {
   ::SendInput(1, &input, sizeof input);
 }
 
+void SendClick() {
+  INPUT inputs[2]{};
+  inputs[0].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].type = INPUT_MOUSE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(2, inputs, sizeof inputs[0]);
+}
+
+void ClickAt(int x, int y) {
+  ::SetCursorPos(x, y);
+  Pump(100);
+  SendClick();
+  Pump(150);
+}
+
+bool PressAt(int x, int y, const std::function<bool()>& taken, std::uint32_t timeoutMs) {
+  ::SetCursorPos(x, y);
+  Pump(100);
+  SendMouseButton(MOUSEEVENTF_LEFTDOWN);
+  const bool held = WaitUntil(taken, timeoutMs);
+  SendMouseButton(MOUSEEVENTF_LEFTUP);
+  Pump(150);
+  return held;
+}
+
 POINT CursorPos() {
   POINT p{-1, -1};
   ::GetCursorPos(&p);

@@ -78,6 +78,18 @@ void HoldKeys(const std::vector<WORD>& keys, std::uint32_t ms);
 // One mouse-button event (MOUSEEVENTF_LEFTDOWN and the like) where the
 // pointer is.
 void SendMouseButton(DWORD flags);
+// The left button pressed and released in one input, so that no control sees
+// it held (a held trackbar or arrow repeats its step when the machine is slow).
+void SendClick();
+// The pointer put at (x, y) on the screen and a click there, with the
+// messages of this thread handled before and after.
+void ClickAt(int x, int y);
+// The left button pressed at (x, y) and held until `taken` holds or
+// `timeoutMs` has passed, then released; returns whether it held. For a
+// trackbar, which under Wine takes its page step on its first timer after
+// the press rather than on the press: a short click may step it not at all,
+// one held too long steps it again.
+bool PressAt(int x, int y, const std::function<bool()>& taken, std::uint32_t timeoutMs);
 POINT CursorPos();
 
 // ---- child processes ------------------------------------------------------
