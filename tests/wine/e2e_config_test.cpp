@@ -33,7 +33,7 @@ constexpr char kProfile[] = "Software\\Nerrow Lab\\Quorvantix";
 // whichever moment the sheet opens, the next press chooses slot 3. `head`
 // comes first (an unplug and plug before the presses).
 std::string PadScript(const std::string& head = "") {
-  std::string script = "caps port=0 buttons=12 z=0 pov=0\nat 0 x=32767 y=32767\n" + head;
+  std::string script = std::string(kPadAtRest) + head;
   for (int t = 5000; t < 65000; t += 1000)
     script += "at " + std::to_string(t) + " buttons=4\nat " + std::to_string(t + 300) +
               " buttons=0\n";
@@ -357,8 +357,7 @@ TEST_CASE(the_system_page_snaps_its_sliders_finds_an_empty_port_and_ok_writes_th
   CHECK(SetSetting("Buttons", "GSpeed", 4u));
   Resident program;
   // A pad on the first port only.
-  if (!CHECK(program.Start("caps port=0 buttons=12 z=0 pov=0\nat 0 x=32767 y=32767\n",
-                           "/Embedding")))
+  if (!CHECK(program.Start(kPadAtRest, kNoSplash)))
     return;
   RECT icon{};
   if (!CHECK(bar.WaitForNewIcon(icon))) return;

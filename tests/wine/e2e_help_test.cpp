@@ -132,8 +132,7 @@ TEST_CASE(the_help_command_opens_the_contents_and_a_topic_shows_its_japanese_tex
   Resident program;
   // No splash: a key pressed while it is up closes it, in the menu's loop too,
   // and the menu would never see the key that chooses the help.
-  if (!CHECK(program.Start("caps port=0 buttons=12 z=0 pov=0\nat 0 x=32767 y=32767\n",
-                           "/Embedding")))
+  if (!CHECK(program.Start(kPadAtRest, kNoSplash)))
     return;
   RECT icon{};
   if (!CHECK(bar.WaitForNewIcon(icon))) return;

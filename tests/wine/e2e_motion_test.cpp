@@ -30,7 +30,6 @@ bool WriteMotionSettings() {
 
 // The splash would cover the middle of the probe and take the pointer's
 // messages; the switch keeps it away.
-constexpr const char* kNoSplash = "/Embedding";
 
 bool SamePoint(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
 

@@ -51,7 +51,7 @@ TEST_CASE(a_key_in_the_icons_menu_closes_the_splash_and_the_menu_stays_open) {
   ClearSettings();
   ::SetEnvironmentVariableA("QV_SPLASH_MS", "60000");
   Resident program;
-  const bool started = program.Start("caps port=0 buttons=12 z=0 pov=0\nat 0 x=32767 y=32767\n");
+  const bool started = program.Start(kPadAtRest);
   ::SetEnvironmentVariableA("QV_SPLASH_MS", nullptr);
   if (!CHECK(started)) return;
   HWND splash = nullptr;

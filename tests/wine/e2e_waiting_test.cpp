@@ -22,7 +22,6 @@ constexpr std::uint32_t kHangMs = 25000;
 // What "at once" allows for on a loaded machine (ending alone takes Wine
 // about four seconds here, with or without a tick held up).
 constexpr std::uint32_t kPromptlyMs = 10000;
-constexpr const char* kNoSplash = "/Embedding";
 
 // The program's view: the window of its icon's messages.
 HWND ViewOf(const Resident& program) { return ::GetWindow(program.frame(), GW_CHILD); }

@@ -160,7 +160,7 @@ TEST_CASE(AClickClosesTheSplashEarly) {
   const DWORD launched = ::GetTickCount();
   ::SetEnvironmentVariableA("QV_SPLASH_MS", "60000");
   qv::e2e::Resident program;
-  const bool started = program.Start("caps port=0 buttons=12 z=0 pov=0\nat 0 x=32767 y=32767\n");
+  const bool started = program.Start(qv::e2e::kPadAtRest);
   ::SetEnvironmentVariableA("QV_SPLASH_MS", nullptr);
   if (!CHECK(started)) return;
   HWND splash = nullptr;

@@ -181,6 +181,12 @@ class Probe {
 
 // ---- the resident program -------------------------------------------------
 
+// A pad on the first port only, twelve buttons, no throttle or hat, the stick
+// at rest: the start of most pad scripts.
+inline constexpr char kPadAtRest[] = "caps port=0 buttons=12 z=0 pov=0\nat 0 x=32767 y=32767\n";
+// The switch that starts the program without its splash.
+inline constexpr char kNoSplash[] = "/Embedding";
+
 class Resident {
  public:
   Resident() = default;
